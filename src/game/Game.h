@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "GameState.h"
+#include "Presentation.h"
+#include "RandomSource.h"
+
+namespace brimblet {
+
+// The game's rules and its turn flow. Each public operation is what one event does:
+// the creation of the main window, a click on one of its buttons, or a click on the die.
+// It speaks to the players only through the Presentation.
+class Game {
+public:
+    Game(Presentation& view, const UtcClock& clock) : view_(view), random_(clock) {}
+
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // The game's share of the main window's creation: the starting values.
+    void FormCreate();
+
+    void Player1Click();  // "1 Player"
+    void Player2Click();  // "2 Players"
+    void RestartClick();  // "Restart"
+    void Image2Click();   // the die or its caption
+
+    // One human throw, and Fred's answering throw; each ends in Calculate.
+    void Dice();
+    void Fred();
+
+    // Applies LastThrow to the counter whose turn it is, reports the outcome, redraws,
+    // and hands the turn over.
+    void Calculate();
+
+    const GameState& State() const { return state_; }
+    GameState& MutableState() { return state_; }
+    RandomSource& Random() { return random_; }
+
+    // The name in front of a message for the player named by PlayMode and Turn.
+    std::string MoverName() const;
+
+private:
+    void Throw(std::int32_t extraCountBound, bool humanThrow);
+
+    Presentation& view_;
+    RandomSource random_;
+    GameState state_;
+};
+
+}  // namespace brimblet

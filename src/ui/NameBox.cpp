@@ -1,0 +1,10 @@
+#include "NameBox.h"
+
+#include <QFocusEvent>
+
+void NameBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason) {
+        selectAll();
+    }
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+// A picture box: it owns an off-screen bitmap that drawing goes into and that it shows on
+// every repaint. Drawing is an opaque, unscaled copy at a pixel position, clipped to the
+// bitmap. A click on the box emits clicked().
+class PictureBox : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QPixmap picture READ picture WRITE setPicture)
+    Q_PROPERTY(bool center READ center WRITE setCenter)
+    Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
+
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    // The design-time picture; it becomes the box's bitmap.
+    QPixmap picture() const;
+    void setPicture(const QPixmap& picture);
+
+    bool center() const { return center_; }
+    void setCenter(bool center);
+    bool autoSize() const { return autoSize_; }
+    void setAutoSize(bool autoSize);
+
+    // Copies `image` into the bitmap with its top-left corner at (x, y). A null image
+    // (an empty or never-created bitmap) draws nothing.
+    void Draw(const QImage* image, int x, int y);
+
+    const QImage& Surface() const { return surface_; }
+
+    QSize sizeHint() const override;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPoint SurfaceOrigin() const;
+
+    QImage surface_;
+    bool center_ = false;
+    bool autoSize_ = false;
+    bool pressed_ = false;
+};
