@@ -14,7 +14,6 @@ namespace {
 constexpr qint64 kFileHeaderSize = 14;
 constexpr int kCoreHeaderSize = 12;  // the old OS/2 header, with 16-bit sizes
 
-
 // The picture size the header declares, read before anything is decoded, so that a file
 // claiming a giant picture is refused before memory is set aside for it. Invalid when the
 // header is too short to say; the reader reports that.

@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# Runs the real program in an X server with a window manager and checks what a player sees.
+# Usage: program.sh <scenario> <brimblet executable> <folder of the nine pictures>
+# Run under xvfb-run (CTest does); needs openbox, wmctrl, xdotool, xprop and xwd.
+set -euo pipefail
+
+scenario=$1
+program=$(readlink -f "$2")
+pictures=$(readlink -f "$3")
+
+work=$(mktemp -d)
+app_pid=""
+wm_pid=""
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL ($scenario): $*" >&2
+    [ -s "$work/program.log" ] && sed "s/^/  program: /" "$work/program.log" >&2
+    for id in $(xdotool search --name . 2>/dev/null); do
+        echo "  window: $(xdotool getwindowname "$id") $(xwininfo -id "$id" | grep -E "Map State|geometry" | tr -s " " | tr "\n" " ")" >&2
+    done
+    exit 1
+}
+
+export XDG_RUNTIME_DIR="$work/xdg"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export XDG_CONFIG_HOME="$work/config"
+
+openbox --sm-disable >/dev/null 2>&1 &
+wm_pid=$!
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+sleep 1  # let the window manager finish taking over the screen
+
+cp "$pictures"/*.bmp "$work/"
+
+start_program() {
+    (cd "$work" && exec "$program" 2>>"$work/program.log") &
+    app_pid=$!
+}
+
+# The visible windows with exactly this title, one id per line.
+windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
+
+wait_for_window() {  # title [count]
+    local want=${2:-1}
+    for _ in $(seq 100); do
+        [ "$(windows_named "$1" | wc -l)" -ge "$want" ] && return 0
+        sleep 0.1
+    done
+    fail "no window titled '$1' came up"
+}
+
+size_of() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
+position_of() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9,-]*\).*/\1/p'; }
+
+main_window() {
+    for id in $(windows_named Brimblet); do
+        [ "$(size_of "$id")" = "514x316" ] && { echo "$id"; return 0; }
+    done
+    return 1
+}
+
+wait_for_main_window() {
+    for _ in $(seq 100); do main_window >/dev/null && return 0; sleep 0.1; done
+    fail "the main window did not come up"
+}
+
+# Stacking order from the window manager, bottom first, as decimal ids.
+stacking() {
+    xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,/ /g' | xargs -n1 printf '%d\n'
+}
+
+is_above() {  # upper lower
+    local order
+    order=$(stacking)
+    local up low
+    up=$(echo "$order" | grep -n "^$1\$" | cut -d: -f1)
+    low=$(echo "$order" | grep -n "^$2\$" | cut -d: -f1)
+    [ -n "$up" ] && [ -n "$low" ] && [ "$up" -gt "$low" ]
+}
+
+click_at() {  # window x y  (client coordinates)
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.3
+}
+
+snapshot() { xwd -silent -id "$1" | md5sum | cut -d' ' -f1; }
+
+wait_for_exit() {
+    for _ in $(seq 100); do
+        kill -0 "$app_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$app_pid" 2>/dev/null && fail "the program did not end"
+    local code=0
+    wait "$app_pid" || code=$?
+    app_pid=""
+    [ "$code" -eq 0 ] || fail "exit code $code"
+}
+
+screen_size() { xdotool getdisplaygeometry; }
+
+case "$scenario" in
+startup)
+    start_program
+    wait_for_main_window
+    sleep 0.5
+    [ "$(windows_named Brimblet | wc -l)" -eq 1 ] || fail "a message box came up"
+    [ -z "$(windows_named 'One Player Game')$(windows_named 'Two Player Game')" ] || fail "a dialog is showing"
+    read -r sw sh < <(screen_size)
+    main=$(main_window)
+    IFS=, read -r x y < <(position_of "$main")
+    # The client area lies inside a centred frame: allow for the frame's width and title bar.
+    dx=$(( x - (sw - 514) / 2 )); dy=$(( y - (sh - 316) / 2 ))
+    [ "${dx#-}" -le 10 ] && [ "${dy#-}" -le 30 ] || fail "not centred: at $x,$y on ${sw}x${sh}"
+    wmctrl -i -c "$main"
+    wait_for_exit
+    ;;
+dialog)
+    start_program
+    wait_for_main_window
+    main=$(main_window)
+    click_at "$main" 332 168          # "1 Player"
+    wait_for_window "One Player Game"
+    dialog=$(windows_named "One Player Game")
+    is_above "$dialog" "$main" || fail "the dialog is not above the main window"
+    before=$(snapshot "$main")
+    click_at "$main" 414 286          # the die, with the dialog still open
+    [ "$(snapshot "$main")" != "$before" ] || fail "the die click did nothing while the dialog was open"
+    [ -n "$(windows_named 'One Player Game')" ] || fail "the dialog went away"
+    is_above "$dialog" "$main" || fail "the dialog fell below the main window after a click on it"
+    wmctrl -i -c "$main"              # ends the program, dialog open or not
+    wait_for_exit
+    ;;
+missing-board)
+    rm "$work/brimb.bmp"
+    start_program
+    wait_for_window Brimblet
+    sleep 0.5
+    box=$(windows_named Brimblet)
+    [ "$(echo "$box" | wc -l)" -eq 1 ] || fail "more than one window before OK"
+    [ "$(size_of "$box")" != "514x316" ] || fail "the main window came up before the report"
+    xdotool windowactivate --sync "$box" key Return
+    wait_for_main_window
+    [ "$(windows_named Brimblet | wc -l)" -eq 1 ] || fail "a second report came up"
+    wmctrl -i -c "$(main_window)"
+    wait_for_exit
+    ;;
+*)
+    fail "unknown scenario"
+    ;;
+esac
+echo "PASS ($scenario)"
