@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QFontInfo>
 
 #include "SquareCoords.h"
@@ -97,8 +98,14 @@ private slots:
         QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         g.form1().show();
+        QVERIFY(QTest::qWaitForWindowActive(&g.form1()));
+        memo->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(memo, QStringLiteral("typed"));
+        QTest::keyClick(memo, Qt::Key_Delete);
         QCOMPARE(g.log().size(), 4);
+        QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(memo, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), g.form1().Log().Text());
     }
 
     void showingFocusesOnePlayerTabCyclesAndSpaceClicks() {
