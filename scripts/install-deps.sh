@@ -6,9 +6,9 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libgtest-dev
+    libgtest-dev clang libclang-rt-14-dev python3
     fonts-comic-neue fonts-dejavu-core
-    xvfb xauth xdotool x11-utils x11-apps openbox wmctrl
+    xvfb xauth xdotool x11-utils x11-apps openbox wmctrl strace
 )
 
 missing=()

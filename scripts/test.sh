@@ -1,10 +1,22 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Brimblet and runs every test through CTest.
-# Fails loudly (non-zero exit) if anything fails.
+# Installs what is missing, builds Brimblet and runs every test through CTest, twice:
+#   build/       the ordinary build: rules, widgets, the real program under Xvfb;
+#   build-asan/  everything again under AddressSanitizer and UndefinedBehaviorSanitizer
+#                (clang), plus a short run of the picture-loading fuzzer.
+# Fails loudly (non-zero exit) if anything fails. BRIMBLET_QUICK=1 skips the second build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 ctest --test-dir build --output-on-failure --timeout 300
+
+if [ "${BRIMBLET_QUICK:-0}" != 1 ]; then
+    CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DBRIMBLET_SANITIZE=ON -DBRIMBLET_FUZZ=ON
+    cmake --build build-asan
+    ctest --test-dir build-asan --output-on-failure --timeout 600
+fi
+echo "All tests passed."

@@ -80,16 +80,21 @@ void Game::Calculate() {
     std::int32_t& position = state_.Turn == kPlayer1 ? state_.Position1 : state_.Position2;
     const std::int32_t sum = position + state_.LastThrow;
 
+    ++record_.Throws;
     const char* outcome = nullptr;
     if (sum > kFinishSquare) {
+        ++record_.Refused;
         outcome = texts::kTooHigh;  // the counter stays where it stood
     } else if (sum == kFinishSquare) {
+        ++record_.Wins;
         state_.GameActive = 0;
         position = sum;
         outcome = texts::kWins;
     } else if (const auto jump = FindJump(sum)) {
+        const bool ladder = jump->Kind == JumpKind::Ladder;
+        ++(ladder ? record_.Ladders : record_.Strings);
         position = jump->To;
-        outcome = jump->Kind == JumpKind::Ladder ? texts::kLadder : texts::kString;
+        outcome = ladder ? texts::kLadder : texts::kString;
     } else {
         position = sum;
     }

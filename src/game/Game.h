@@ -9,6 +9,16 @@
 
 namespace brimblet {
 
+// What the game has resolved since it began, kept by the rules themselves so that anyone
+// watching from outside can check their own count against it.
+struct GameRecord {
+    std::uint64_t Throws = 0;   // resolved throws
+    std::uint64_t Refused = 0;  // throws past the finish
+    std::uint64_t Ladders = 0;
+    std::uint64_t Strings = 0;
+    std::uint64_t Wins = 0;
+};
+
 // The game's rules and its turn flow. Each public operation is what one event does:
 // the creation of the main window, a click on one of its buttons, or a click on the die.
 // It speaks to the players only through the Presentation.
@@ -36,6 +46,7 @@ public:
     void Calculate();
 
     const GameState& State() const { return state_; }
+    const GameRecord& Record() const { return record_; }
     GameState& MutableState() { return state_; }
     RandomSource& Random() { return random_; }
 
@@ -48,6 +59,7 @@ private:
     Presentation& view_;
     RandomSource random_;
     GameState state_;
+    GameRecord record_;
 };
 
 }  // namespace brimblet

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include "NameBox.h"
+
 NameDialog::NameDialog(TForm1& mainForm)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
@@ -24,4 +26,13 @@ void NameDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+// A name box keeps an undo step for every key typed into it. The names outlive any one
+// showing of the dialog, the steps need not: setting the text again drops them.
+void NameDialog::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    for (NameBox* box : findChildren<NameBox*>()) {
+        box->setText(box->text());
+    }
 }

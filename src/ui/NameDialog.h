@@ -19,6 +19,7 @@ protected:
     // Fixes the frame at the size the design gave; called once the layout is built.
     void FixSize();
     void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
     TForm1& mainForm_;
 };

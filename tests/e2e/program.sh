@@ -38,9 +38,32 @@ sleep 1  # let the window manager finish taking over the screen
 
 cp "$pictures"/*.bmp "$work/"
 
-start_program() {
-    (cd "$work" && exec "$program" 2>>"$work/program.log") &
+start_program() {  # [wrapper...]
+    (cd "$work" && exec "$@" "$program" 2>>"$work/program.log") &
     app_pid=$!
+}
+
+# Clicks the close box in the window manager's frame around a window.
+click_close_box() {
+    local id=$1 w h left right top
+    IFS=x read -r w h < <(size_of "$id")
+    read -r left right top _ < <(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    # The close button is the rightmost one in the title bar, above the client area.
+    xdotool mousemove --window "$id" $(( w + right - 10 )) $(( -top / 2 ))
+    sleep 0.2
+    xdotool click 1
+}
+
+play_a_little() {  # main window
+    click_at "$1" 332 168                          # "1 Player"
+    wait_for_window "One Player Game"
+    xdotool type --delay 20 "Ada"
+    xdotool key Return
+    for _ in 1 2 3 4 5; do click_at "$1" 414 286; done
+    click_at "$1" 464 168                          # "Restart"
+    click_at "$1" 400 168                          # "2 Players"
+    wait_for_window "Two Player Game"
+    click_at "$1" 350 286                          # the caption "Throw Die"
 }
 
 # The visible windows with exactly this title, one id per line.
@@ -149,6 +172,36 @@ missing-board)
     wait_for_main_window
     [ "$(windows_named Brimblet | wc -l)" -eq 1 ] || fail "a second report came up"
     wmctrl -i -c "$(main_window)"
+    wait_for_exit
+    ;;
+no-writes)
+    # A whole session under strace: no file may be opened for writing or created.
+    start_program strace -f -qq -o "$work/trace" -e trace=open,openat,openat2,creat,mkdir,mkdirat,rename,renameat,renameat2,unlink,unlinkat,truncate,ftruncate
+    wait_for_main_window
+    main=$(main_window)
+    play_a_little "$main"
+    click_close_box "$main"
+    wait_for_exit
+    grep -q '"brimb.bmp", O_RDONLY' "$work/trace" || fail "the trace did not see the pictures read"
+    writes=$(grep -E 'O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|creat\(|mkdir|rename|unlink|truncate' "$work/trace" \
+             | grep -vE '"/dev/(null|tty|dri/|shm/)|ENOENT|EEXIST' || true)
+    [ -z "$writes" ] || fail "files written: $writes"
+    ;;
+alt-f4)
+    start_program
+    wait_for_main_window
+    main=$(main_window)
+    play_a_little "$main"
+    xdotool windowactivate --sync "$main" key alt+F4
+    wait_for_exit
+    ;;
+close-box-after-error)
+    printf 'BM' > "$work/d4.bmp"   # too short: a report at start-up
+    start_program
+    wait_for_window Brimblet
+    xdotool windowactivate --sync "$(windows_named Brimblet | head -1)" key Return
+    wait_for_main_window
+    click_close_box "$(main_window)"
     wait_for_exit
     ;;
 *)
