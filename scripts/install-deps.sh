@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev clang libclang-rt-14-dev python3
     fonts-comic-neue fonts-dejavu-core
-    xvfb xauth xdotool x11-utils x11-apps openbox wmctrl strace
+    xvfb xauth xdotool x11-utils x11-apps openbox wmctrl strace desktop-file-utils appstream
 )
 
 missing=()

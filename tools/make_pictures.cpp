@@ -150,21 +150,19 @@ QImage MakeDieFace(int value) {
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     constexpr double lo = 7.5, mid = 14.5, hi = 21.5;
-    std::vector<QPointF> pips;
+    const QPointF centre(mid, mid), corners[] = {{lo, lo}, {hi, hi}, {hi, lo}, {lo, hi}},
+                                    sides[] = {{lo, mid}, {hi, mid}};
     if (value % 2 == 1) {
-        pips.emplace_back(mid, mid);
+        p.drawEllipse(centre, 2.5, 2.5);
     }
-    if (value >= 2) {
-        pips.insert(pips.end(), {{lo, lo}, {hi, hi}});
-    }
-    if (value >= 4) {
-        pips.insert(pips.end(), {{hi, lo}, {lo, hi}});
+    const int cornerPips = value >= 4 ? 4 : value >= 2 ? 2 : 0;
+    for (int i = 0; i < cornerPips; ++i) {
+        p.drawEllipse(corners[i], 2.5, 2.5);
     }
     if (value == 6) {
-        pips.insert(pips.end(), {{lo, mid}, {hi, mid}});
-    }
-    for (const QPointF& pip : pips) {
-        p.drawEllipse(pip, 2.5, 2.5);
+        for (const QPointF& pip : sides) {
+            p.drawEllipse(pip, 2.5, 2.5);
+        }
     }
     return face;
 }

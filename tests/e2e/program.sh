@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Runs the real program in an X server with a window manager and checks what a player sees.
 # Usage: program.sh <scenario> <brimblet executable> <folder of the nine pictures>
+#        program.sh desktop-entry <installed .desktop file>
 # Run under xvfb-run (CTest does); needs openbox, wmctrl, xdotool, xprop and xwd.
 set -euo pipefail
 
 scenario=$1
 program=$(readlink -f "$2")
-pictures=$(readlink -f "$3")
+pictures=$(readlink -f "${3:-.}")
 
 work=$(mktemp -d)
 app_pid=""
@@ -36,7 +37,7 @@ wm_pid=$!
 for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 sleep 1  # let the window manager finish taking over the screen
 
-cp "$pictures"/*.bmp "$work/"
+[ "$scenario" = desktop-entry ] || cp "$pictures"/*.bmp "$work/"
 
 start_program() {  # [wrapper...]
     (cd "$work" && exec "$@" "$program" 2>>"$work/program.log") &
@@ -202,6 +203,20 @@ close-box-after-error)
     xdotool windowactivate --sync "$(windows_named Brimblet | head -1)" key Return
     wait_for_main_window
     click_close_box "$(main_window)"
+    wait_for_exit
+    ;;
+desktop-entry)
+    # Starts the installed game the way the menu does: the entry's command in its folder.
+    entry=$program
+    command=$(sed -n 's/^Exec=//p' "$entry")
+    folder=$(sed -n 's/^Path=//p' "$entry")
+    [ -n "$command" ] && [ -d "$folder" ] || fail "the entry has no Exec or no Path folder"
+    (cd "$folder" && exec $command 2>>"$work/program.log") &
+    app_pid=$!
+    wait_for_main_window
+    sleep 0.5
+    [ "$(windows_named Brimblet | wc -l)" -eq 1 ] || fail "an error box came up"
+    wmctrl -i -c "$(main_window)"
     wait_for_exit
     ;;
 *)
