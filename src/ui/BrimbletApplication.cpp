@@ -1,5 +1,6 @@
 #include "BrimbletApplication.h"
 
+#include <QAccessible>
 #include <QFont>
 #include <QFontDatabase>
 #include <QScreen>
@@ -7,6 +8,7 @@
 
 #include <exception>
 
+#include "Accessibility.h"
 #include "ErrorReport.h"
 #include "Main.h"
 #include "player1.h"
@@ -43,6 +45,7 @@ BrimbletApplication::BrimbletApplication(int& argc, char** argv)
     setApplicationName(QStringLiteral("Brimblet"));
     setQuitOnLastWindowClosed(false);  // the main window's close ends the program, nothing else
     SubstituteFonts();
+    QAccessible::installFactory(&BrimbletAccessibleFactory);
 }
 
 BrimbletApplication::~BrimbletApplication() { DestroyForms(); }

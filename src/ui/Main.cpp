@@ -99,6 +99,9 @@ void TForm1::DrawCounters1(std::int32_t position1, std::int32_t position2) {
     ui_->Image1->Draw(assets_.Counter2(), at2.x, at2.y);
     SetAutoSizedText(*ui_->position1, QString::number(position1));
     SetAutoSizedText(*ui_->position2, QString::number(position2));
+    ui_->Image1->setAccessibleDescription(QStringLiteral("Green counter on square %1, magenta counter on square %2")
+                                              .arg(position1)
+                                              .arg(position2));
 }
 
 void TForm1::ShowDieFace(std::int32_t value) { ui_->Image2->Draw(assets_.DieFace(value), 0, 0); }

@@ -1,0 +1,70 @@
+// Run at QT_SCALE_FACTOR 1 and 2: the window scales as a whole, the pictures by whole pixels
+// (no blur), and no text is cut off.
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include "SquareCoords.h"
+#include "UiTestSupport.h"
+
+using namespace uitest;
+
+class ScalingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowScalesAsAWholeWithSharpPictures() {
+        PictureFolder folder;
+        StartedGame g;
+        g.form1().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&g.form1()));
+        const int f = qRound(g.form1().devicePixelRatioF());
+        QCOMPARE(f, qEnvironmentVariableIntValue("QT_SCALE_FACTOR") > 0 ? qEnvironmentVariableIntValue("QT_SCALE_FACTOR") : 1);
+        const QImage shot = g.form1().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shot.size(), QSize(514, 316) * f);
+        if (f > 1) {
+            shot.save(QStringLiteral(BRIMBLET_TEST_OUTPUT_DIR "/window-at-scale-2.png"));  // for a look
+        }
+
+        // Every board pixel becomes an f x f block of exactly its colour: nearest neighbour.
+        const QImage& board = g.picture("Image1")->Surface();
+        int mismatches = 0;
+        for (int y = 0; y < board.height(); y += 3) {
+            for (int x = 0; x < board.width(); x += 3) {
+                for (int d = 0; d < f * f; ++d) {
+                    mismatches += shot.pixel((16 + x) * f + d % f, (48 + y) * f + d / f) != board.pixel(x, y);
+                }
+            }
+        }
+        QCOMPARE(mismatches, 0);
+
+        // Both counters (on square 1, player 2's on top) lie inside the square at every scale.
+        const SquarePoint p = SquareCoords[1];
+        const QRgb counter = g.form1().Assets().Counter2()->pixel(8, 8);
+        QCOMPARE(shot.pixel((16 + p.x + 8) * f, (48 + p.y + 8) * f), counter);
+        QVERIFY(QRect(0, 224, 28, 28).contains(QRect(p.x, p.y, 16, 16)));
+    }
+
+    void noTextIsCutOff() {
+        PictureFolder folder;
+        StartedGame g;
+        g.form1().show();
+        g.form1().ensurePolished();
+        for (const char* name : {"Label1", "Label2", "Label3", "Label4", "position1", "position2"}) {
+            QLabel* label = g.label(name);
+            label->ensurePolished();
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(), name);
+            QVERIFY2(label->fontMetrics().height() <= label->contentsRect().height() + 2, name);
+        }
+        for (const char* name : {"Player1", "Player2", "Restart"}) {
+            QPushButton* button = g.button(name);
+            button->ensurePolished();
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= contents.width(), name);
+        }
+    }
+};
+
+BRIMBLET_UI_TEST_MAIN(ScalingTest)
+#include "ScalingTest.moc"
