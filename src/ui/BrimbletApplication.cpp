@@ -17,6 +17,9 @@
 namespace {
 
 constexpr char kPlacedProperty[] = "brimbletPlaced";
+// Set between the first showing and the first paint: a window manager's frame is not known
+// when a window is first placed, only once the window has been framed and exposed.
+constexpr char kFramePendingProperty[] = "brimbletFramePending";
 
 // The windows name the fonts of the game's first home; these are their nearest free faces.
 void SubstituteFonts() {
@@ -106,7 +109,14 @@ bool BrimbletApplication::eventFilter(QObject* watched, QEvent* event) {
     if (window != nullptr && window->isWindow()) {
         if (event->type() == QEvent::Show && !window->property(kPlacedProperty).toBool()) {
             window->setProperty(kPlacedProperty, true);
+            window->setProperty(kFramePendingProperty, true);
             CentreOnScreen(*window);
+        } else if (event->type() == QEvent::Paint && window->property(kFramePendingProperty).toBool()) {
+            window->setProperty(kFramePendingProperty, false);
+            if (window->frameGeometry().size() != window->size()) {
+                // Again, now that the frame's size is known, once this paint is done.
+                QMetaObject::invokeMethod(window, [window] { CentreOnScreen(*window); }, Qt::QueuedConnection);
+            }
         } else if (event->type() == QEvent::Close && window == form1_.get()) {
             quit();  // the loop ends once this close has been handled
         }

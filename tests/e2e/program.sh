@@ -129,6 +129,18 @@ wait_for_exit() {
 
 screen_size() { xdotool getdisplaygeometry; }
 
+# The outer window, frame included, is centred on the screen.
+check_centred() {  # window width height
+    local sw sh x y left right top bottom fw fh dx dy
+    read -r sw sh < <(screen_size)
+    x=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
+    y=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')
+    read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    fw=$(( $2 + left + right )); fh=$(( $3 + top + bottom ))
+    dx=$(( x - left - (sw - fw) / 2 )); dy=$(( y - top - (sh - fh) / 2 ))
+    [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ] || fail "not centred: frame ${fw}x${fh} at $((x - left)),$((y - top)) on ${sw}x${sh}"
+}
+
 case "$scenario" in
 startup)
     start_program
@@ -136,12 +148,8 @@ startup)
     sleep 0.5
     [ "$(windows_named Brimblet | wc -l)" -eq 1 ] || fail "a message box came up"
     [ -z "$(windows_named 'One Player Game')$(windows_named 'Two Player Game')" ] || fail "a dialog is showing"
-    read -r sw sh < <(screen_size)
+    check_centred "$(main_window)" 514 316
     main=$(main_window)
-    IFS=, read -r x y < <(position_of "$main")
-    # The client area lies inside a centred frame: allow for the frame's width and title bar.
-    dx=$(( x - (sw - 514) / 2 )); dy=$(( y - (sh - 316) / 2 ))
-    [ "${dx#-}" -le 10 ] && [ "${dy#-}" -le 30 ] || fail "not centred: at $x,$y on ${sw}x${sh}"
     wmctrl -i -c "$main"
     wait_for_exit
     ;;
@@ -152,12 +160,25 @@ dialog)
     click_at "$main" 332 168          # "1 Player"
     wait_for_window "One Player Game"
     dialog=$(windows_named "One Player Game")
+    sleep 0.3
+    check_centred "$dialog" 323 57
     is_above "$dialog" "$main" || fail "the dialog is not above the main window"
     before=$(snapshot "$main")
     click_at "$main" 414 286          # the die, with the dialog still open
     [ "$(snapshot "$main")" != "$before" ] || fail "the die click did nothing while the dialog was open"
     [ -n "$(windows_named 'One Player Game')" ] || fail "the dialog went away"
     is_above "$dialog" "$main" || fail "the dialog fell below the main window after a click on it"
+    # Dragged, cancelled and shown again, the dialog comes back where it was left.
+    xdotool windowmove --sync "$dialog" 40 50
+    sleep 0.3
+    left_at=$(xwininfo -id "$dialog" | grep -E 'Absolute upper-left' | tr -s ' ')
+    click_at "$dialog" 108 40         # "Cancel"
+    [ -z "$(windows_named 'One Player Game')" ] || fail "Cancel did not hide the dialog"
+    click_at "$main" 332 168          # "1 Player" again
+    wait_for_window "One Player Game"
+    sleep 0.3
+    [ "$(xwininfo -id "$dialog" | grep -E 'Absolute upper-left' | tr -s ' ')" = "$left_at" ] \
+        || fail "the dialog did not come back where it was left"
     wmctrl -i -c "$main"              # ends the program, dialog open or not
     wait_for_exit
     ;;
