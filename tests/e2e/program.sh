@@ -129,8 +129,12 @@ wait_for_exit() {
 
 screen_size() { xdotool getdisplaygeometry; }
 
-# The outer window, frame included, is centred on the screen.
+# The outer window, frame included, is centred on the screen (given a moment to settle).
 check_centred() {  # window width height
+    for _ in $(seq 30); do centred "$@" 2>/dev/null && return 0; sleep 0.1; done
+    centred "$@"
+}
+centred() {
     local sw sh x y left right top bottom fw fh dx dy
     read -r sw sh < <(screen_size)
     x=$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *//p')
@@ -138,7 +142,9 @@ check_centred() {  # window width height
     read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
     fw=$(( $2 + left + right )); fh=$(( $3 + top + bottom ))
     dx=$(( x - left - (sw - fw) / 2 )); dy=$(( y - top - (sh - fh) / 2 ))
-    [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ] || fail "not centred: frame ${fw}x${fh} at $((x - left)),$((y - top)) on ${sw}x${sh}"
+    [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ] && return 0
+    echo "not centred: frame ${fw}x${fh} at $((x - left)),$((y - top)) on ${sw}x${sh}" >&2
+    return 1
 }
 
 case "$scenario" in
@@ -148,7 +154,7 @@ startup)
     sleep 0.5
     [ "$(windows_named Brimblet | wc -l)" -eq 1 ] || fail "a message box came up"
     [ -z "$(windows_named 'One Player Game')$(windows_named 'Two Player Game')" ] || fail "a dialog is showing"
-    check_centred "$(main_window)" 514 316
+    check_centred "$(main_window)" 514 316 || fail "the main window is not centred"
     main=$(main_window)
     wmctrl -i -c "$main"
     wait_for_exit
@@ -161,7 +167,7 @@ dialog)
     wait_for_window "One Player Game"
     dialog=$(windows_named "One Player Game")
     sleep 0.3
-    check_centred "$dialog" 323 57
+    check_centred "$dialog" 323 57 || fail "the dialog is not centred"
     is_above "$dialog" "$main" || fail "the dialog is not above the main window"
     before=$(snapshot "$main")
     click_at "$main" 414 286          # the die, with the dialog still open
