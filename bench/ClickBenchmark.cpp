@@ -73,10 +73,11 @@ void RulesAlone() {
         ++games;
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    std::printf("rules alone: %.0f games/s (%.1f clicks a game)\n", games / seconds, double(clicks) / games);
+    std::printf("rules alone: %.0f games/s (%.1f clicks a game)\n", games / seconds,
+                double(clicks) / games);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -101,17 +102,17 @@ int main(int argc, char** argv) {
     micros.reserve(kClicks);
     while (int(micros.size()) < kClicks) {
         if (form.GameRules().State().GameActive != 1) {
-            form.RestartClick();  // a game was won: start the next one, outside the timing
+            form.RestartClick(); // a game was won: start the next one, outside the timing
         }
         const auto t0 = Clock::now();
         bench::Click(die);
         micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - t0).count());
-        QApplication::processEvents();  // the repaints the click asked for, as the loop would
+        QApplication::processEvents(); // the repaints the click asked for, as the loop would
     }
     std::vector<double> sorted = micros;
     std::sort(sorted.begin(), sorted.end());
-    std::printf("click: median %.1f us, p90 %.1f us, p99 %.1f us over %d clicks\n", sorted[kClicks / 2],
-                sorted[kClicks * 9 / 10], sorted[kClicks * 99 / 100], kClicks);
+    std::printf("click: median %.1f us, p90 %.1f us, p99 %.1f us over %d clicks\n",
+                sorted[kClicks / 2], sorted[kClicks * 9 / 10], sorted[kClicks * 99 / 100], kClicks);
     std::printf("click: median of clicks 1-1000 %.1f us, of clicks 9001-10000 %.1f us\n",
                 MedianMicros({micros.begin(), micros.begin() + 1000}),
                 MedianMicros({micros.end() - 1000, micros.end()}));

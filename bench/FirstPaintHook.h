@@ -39,8 +39,10 @@ inline long long StatusKiB(const char* field) {
 inline void Click(QWidget* target) {
     const QPointF at(target->width() / 2.0, target->height() / 2.0);
     const QPointF global = target->mapToGlobal(at);
-    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(target, &press);
     QApplication::sendEvent(target, &release);
 }
@@ -75,7 +77,8 @@ private:
             }
             QApplication::processEvents();
         }
-        std::printf("clicks %d rss_kib %lld hwm_kib %lld\n", clicks, StatusKiB("VmRSS:"), StatusKiB("VmHWM:"));
+        std::printf("clicks %d rss_kib %lld hwm_kib %lld\n", clicks, StatusKiB("VmRSS:"),
+                    StatusKiB("VmHWM:"));
         std::fflush(stdout);
         window_->close();
         QApplication::quit();
@@ -87,4 +90,4 @@ private:
     bool painted_ = false;
 };
 
-}  // namespace bench
+} // namespace bench

@@ -22,7 +22,7 @@ namespace {
 
 constexpr int kBoardWidth = 251;
 constexpr int kBoardHeight = 252;
-constexpr int kSquarePitch = 28;  // the rightmost column is one pixel narrower
+constexpr int kSquarePitch = 28; // the rightmost column is one pixel narrower
 constexpr int kSquaresPerRow = 9;
 constexpr int kCounterSize = 16;
 constexpr int kDieSize = 29;
@@ -33,8 +33,16 @@ const QColor kLadder(255, 230, 0);
 
 // 3 x 5 digits, one row of three bits per line, most significant bit on the left.
 constexpr std::array<std::array<int, 5>, 10> kDigitFont{{
-    {7, 5, 5, 5, 7}, {2, 6, 2, 2, 7}, {7, 1, 7, 4, 7}, {7, 1, 3, 1, 7}, {5, 5, 7, 1, 1},
-    {7, 4, 7, 1, 7}, {7, 4, 7, 5, 7}, {7, 1, 1, 2, 2}, {7, 5, 7, 5, 7}, {7, 5, 7, 1, 7},
+    {7, 5, 5, 5, 7},
+    {2, 6, 2, 2, 7},
+    {7, 1, 7, 4, 7},
+    {7, 1, 3, 1, 7},
+    {5, 5, 7, 1, 1},
+    {7, 4, 7, 1, 7},
+    {7, 4, 7, 5, 7},
+    {7, 1, 1, 2, 2},
+    {7, 5, 7, 5, 7},
+    {7, 5, 7, 1, 7},
 }};
 
 void DrawNumber(QImage& image, int x, int y, int number) {
@@ -57,7 +65,8 @@ QRect SquareRect(int n) {
     const int row = (n - 1) / kSquaresPerRow;
     const int place = (n - 1) % kSquaresPerRow;
     const int column = row % 2 == 0 ? place : kSquaresPerRow - 1 - place;
-    const int width = column == kSquaresPerRow - 1 ? kBoardWidth - column * kSquarePitch : kSquarePitch;
+    const int width =
+        column == kSquaresPerRow - 1 ? kBoardWidth - column * kSquarePitch : kSquarePitch;
     return {column * kSquarePitch, (kSquaresPerRow - 1 - row) * kSquarePitch, width, kSquarePitch};
 }
 
@@ -84,10 +93,10 @@ void DrawFigure(QPainter& p, QPointF at, const QColor& colour, double scale) {
     p.setPen(QPen(colour, scale));
     p.setBrush(colour);
     const auto pt = [&](double dx, double dy) { return at + QPointF(dx * scale, dy * scale); };
-    p.drawEllipse(pt(0, -4), 1.8 * scale, 1.8 * scale);  // head
-    p.drawLine(pt(0, -2), pt(0, 2));                   // body
-    p.drawLine(pt(-3, -1), pt(3, -1));                 // arms
-    p.drawLine(pt(0, 2), pt(-2, 6));                   // legs
+    p.drawEllipse(pt(0, -4), 1.8 * scale, 1.8 * scale); // head
+    p.drawLine(pt(0, -2), pt(0, 2));                    // body
+    p.drawLine(pt(-3, -1), pt(3, -1));                  // arms
+    p.drawLine(pt(0, 2), pt(-2, 6));                    // legs
     p.drawLine(pt(0, 2), pt(2, 6));
 }
 
@@ -134,7 +143,7 @@ QImage MakeCounter(const QColor& base) {
             } else if (edgeLight < 2) {
                 c = base.lighter(150);
             } else {
-                const int shade = 125 - (x + y) * 50 / (2 * kCounterSize);  // 125 .. 75
+                const int shade = 125 - (x + y) * 50 / (2 * kCounterSize); // 125 .. 75
                 c = shade >= 100 ? base.lighter(shade) : base.darker(200 - shade);
             }
             tile.setPixelColor(x, y, c);
@@ -176,10 +185,12 @@ QImage MakeIcon(int size) {
     p.fillRect(border, border, size - 2 * border, size - 2 * border, QColor(0, 255, 255));
     DrawFigure(p, QPointF(size / 2.0, size / 2.0 - size / 32.0), Qt::white, size / 16.0);
     p.end();
-    return icon.convertToFormat(QImage::Format_Indexed8, QVector<QRgb>{
-        0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080, 0xff800080, 0xff008080,
-        0xffc0c0c0, 0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00, 0xff0000ff, 0xffff00ff,
-        0xff00ffff, 0xffffffff}, Qt::ThresholdDither);
+    return icon.convertToFormat(QImage::Format_Indexed8,
+                                QVector<QRgb>{0xff000000, 0xff800000, 0xff008000, 0xff808000,
+                                              0xff000080, 0xff800080, 0xff008080, 0xffc0c0c0,
+                                              0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00,
+                                              0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff},
+                                Qt::ThresholdDither);
 }
 
 bool Save(const QImage& image, const QString& path, const char* format) {
@@ -190,7 +201,7 @@ bool Save(const QImage& image, const QString& path, const char* format) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -200,14 +211,18 @@ int main(int argc, char** argv) {
     const QDir assets(QString::fromLocal8Bit(argv[1]));
     const QDir icons(QString::fromLocal8Bit(argv[2]));
     // The files are 24 bits per pixel: Qt writes RGB888 images as 24-bit BMPs.
-    bool ok = Save(MakeBoard().convertToFormat(QImage::Format_RGB888), assets.filePath("brimb.bmp"), "BMP");
+    bool ok = Save(MakeBoard().convertToFormat(QImage::Format_RGB888), assets.filePath("brimb.bmp"),
+                   "BMP");
     ok = Save(MakeCounter(QColor(0, 176, 0)).convertToFormat(QImage::Format_RGB888),
-              assets.filePath("counter.bmp"), "BMP") && ok;
+              assets.filePath("counter.bmp"), "BMP") &&
+         ok;
     ok = Save(MakeCounter(QColor(208, 0, 208)).convertToFormat(QImage::Format_RGB888),
-              assets.filePath("counter2.bmp"), "BMP") && ok;
+              assets.filePath("counter2.bmp"), "BMP") &&
+         ok;
     for (int v = 1; v <= 6; ++v) {
         ok = Save(MakeDieFace(v).convertToFormat(QImage::Format_RGB888),
-                  assets.filePath(QStringLiteral("d%1.bmp").arg(v)), "BMP") && ok;
+                  assets.filePath(QStringLiteral("d%1.bmp").arg(v)), "BMP") &&
+             ok;
     }
     ok = Save(MakeIcon(32), icons.filePath("brimblet.png"), "PNG") && ok;
     ok = Save(MakeIcon(128), icons.filePath("brimblet-128.png"), "PNG") && ok;

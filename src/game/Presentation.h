@@ -37,4 +37,4 @@ public:
     virtual void ShowNameDialog(std::int32_t playMode) = 0;
 };
 
-}  // namespace brimblet
+} // namespace brimblet

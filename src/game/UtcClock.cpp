@@ -12,7 +12,7 @@ UtcTimeOfDay SystemUtcClock::Now() const {
         duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
     std::int64_t ms = sinceEpoch % kMillisecondsPerDay;
     if (ms < 0) {
-        ms += kMillisecondsPerDay;  // a clock set before 1970
+        ms += kMillisecondsPerDay; // a clock set before 1970
     }
     UtcTimeOfDay t;
     t.wMilliseconds = static_cast<std::uint16_t>(ms % 1000);
@@ -22,4 +22,4 @@ UtcTimeOfDay SystemUtcClock::Now() const {
     return t;
 }
 
-}  // namespace brimblet
+} // namespace brimblet

@@ -11,7 +11,8 @@ namespace {
 
 class ClickableAccessible : public QAccessibleWidget {
 public:
-    explicit ClickableAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Button) {}
+    explicit ClickableAccessible(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Button) {}
 
     QStringList actionNames() const override { return {pressAction()}; }
 
@@ -31,7 +32,7 @@ public:
     }
 };
 
-}  // namespace
+} // namespace
 
 QAccessibleInterface* BrimbletAccessibleFactory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include <algorithm>
 #include <exception>
 
 #include "Accessibility.h"
@@ -17,8 +18,9 @@
 namespace {
 
 constexpr char kPlacedProperty[] = "brimbletPlaced";
-// Set between the first showing and the first paint: a window manager's frame is not known
-// when a window is first placed, only once the window has been framed and exposed.
+// Between the first showing and the first paint, the frame size the window was centred with:
+// a window manager's frame is not known when a window is first placed, only once the window
+// has been framed and exposed.
 constexpr char kFramePendingProperty[] = "brimbletFramePending";
 
 // The windows name the fonts of the game's first home; these are their nearest free faces.
@@ -28,33 +30,53 @@ void SubstituteFonts() {
                               QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
 }
 
-// Centred on its screen, each coordinate raised to 0 if the window is larger than the screen.
-void CentreOnScreen(QWidget& window) {
+// Centred on its screen, frame included when `frame` (the frame's extra width and height) is
+// known, each coordinate raised to 0 if the window is larger than the screen.
+void CentreOnScreen(QWidget& window, QSize size, QSize frame = {}) {
     const QScreen* screen = window.screen();
     if (screen == nullptr) {
         return;
     }
     const QRect area = screen->geometry();
-    const QSize size = window.frameGeometry().size();
-    const int x = std::max(0, (area.width() - size.width()) / 2);
-    const int y = std::max(0, (area.height() - size.height()) / 2);
+    const QSize outer = size + frame;
+    const int x = std::max(0, (area.width() - outer.width()) / 2);
+    const int y = std::max(0, (area.height() - outer.height()) / 2);
     window.move(area.x() + x, area.y() + y);
 }
 
-}  // namespace
+// The width and height a window manager's frame adds to the window, as far as it is known:
+// nothing before the window is framed.
+QSize FrameOf(const QWidget& window) {
+    const QSize frame = window.frameGeometry().size() - window.geometry().size();
+    const bool plausible = frame.width() >= 0 && frame.width() <= 64 && frame.height() >= 0 &&
+                           frame.height() <= 128;
+    return plausible ? frame : QSize();
+}
+
+// Once framed, the window is centred again if its frame turned out other than it was taken
+// to be, unless it has been resized meanwhile.
+void CentreWithFrame(QWidget& window, QSize size, QSize assumedFrame) {
+    const QSize frame = FrameOf(window);
+    if (frame != assumedFrame && window.size() == size) {
+        CentreOnScreen(window, size, frame);
+    }
+}
+
+} // namespace
 
 BrimbletApplication::BrimbletApplication(int& argc, char** argv)
     : QApplication(argc, argv), reporter_(&ShowErrorReport) {
     setApplicationName(QStringLiteral("Brimblet"));
-    setQuitOnLastWindowClosed(false);  // the main window's close ends the program, nothing else
+    setQuitOnLastWindowClosed(false); // the main window's close ends the program, nothing else
     SubstituteFonts();
     QAccessible::installFactory(&BrimbletAccessibleFactory);
 }
 
-BrimbletApplication::~BrimbletApplication() { DestroyForms(); }
+BrimbletApplication::~BrimbletApplication() {
+    DestroyForms();
+}
 
-template <typename Handler>
-void BrimbletApplication::Guarded(Handler&& handler) {
+template <typename Handler> void BrimbletApplication::Guarded(Handler&& handler) {
     try {
         handler();
     } catch (const std::exception& error) {
@@ -92,9 +114,13 @@ int BrimbletApplication::Run() {
     return 0;
 }
 
-void BrimbletApplication::SetErrorReporter(ErrorReporter reporter) { reporter_ = std::move(reporter); }
+void BrimbletApplication::SetErrorReporter(ErrorReporter reporter) {
+    reporter_ = std::move(reporter);
+}
 
-void BrimbletApplication::ReportError(const QString& errorText) { reporter_(errorText); }
+void BrimbletApplication::ReportError(const QString& errorText) {
+    reporter_(errorText);
+}
 
 bool BrimbletApplication::notify(QObject* receiver, QEvent* event) {
     bool handled = false;
@@ -102,23 +128,27 @@ bool BrimbletApplication::notify(QObject* receiver, QEvent* event) {
     return handled;
 }
 
-void BrimbletApplication::WatchWindow(QWidget& window) { window.installEventFilter(this); }
+void BrimbletApplication::WatchWindow(QWidget& window) {
+    window.installEventFilter(this);
+}
 
 bool BrimbletApplication::eventFilter(QObject* watched, QEvent* event) {
     auto* window = qobject_cast<QWidget*>(watched);
     if (window != nullptr && window->isWindow()) {
         if (event->type() == QEvent::Show && !window->property(kPlacedProperty).toBool()) {
             window->setProperty(kPlacedProperty, true);
-            window->setProperty(kFramePendingProperty, true);
-            CentreOnScreen(*window);
-        } else if (event->type() == QEvent::Paint && window->property(kFramePendingProperty).toBool()) {
-            window->setProperty(kFramePendingProperty, false);
-            if (window->frameGeometry().size() != window->size()) {
-                // Again, now that the frame's size is known, once this paint is done.
-                QMetaObject::invokeMethod(window, [window] { CentreOnScreen(*window); }, Qt::QueuedConnection);
-            }
+            window->setProperty(kFramePendingProperty, FrameOf(*window));
+            CentreOnScreen(*window, window->size(), FrameOf(*window));
+        } else if (event->type() == QEvent::Paint &&
+                   window->property(kFramePendingProperty).isValid()) {
+            const QSize frame = window->property(kFramePendingProperty).toSize();
+            window->setProperty(kFramePendingProperty, QVariant());
+            const QSize size = window->size();
+            QMetaObject::invokeMethod(
+                window, [window, size, frame] { CentreWithFrame(*window, size, frame); },
+                Qt::QueuedConnection);
         } else if (event->type() == QEvent::Close && window == form1_.get()) {
-            quit();  // the loop ends once this close has been handled
+            quit(); // the loop ends once this close has been handled
         }
     }
     return QApplication::eventFilter(watched, event);

@@ -44,8 +44,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    template <typename Handler>
-    void Guarded(Handler&& handler);
+    template <typename Handler> void Guarded(Handler&& handler);
     void WatchWindow(QWidget& window);
 
     ErrorReporter reporter_;

@@ -13,7 +13,8 @@ void GameAssets::CreateAndLoad() {
         face.emplace();
     }
     for (int v = 1; v <= kDieFaces; ++v) {
-        *dieFaces_[static_cast<std::size_t>(v - 1)] = LoadBitmapFile(QStringLiteral("d%1.bmp").arg(v));
+        *dieFaces_[static_cast<std::size_t>(v - 1)] =
+            LoadBitmapFile(QStringLiteral("d%1.bmp").arg(v));
     }
 }
 

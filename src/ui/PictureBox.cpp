@@ -7,7 +7,9 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-QPixmap PictureBox::picture() const { return QPixmap::fromImage(surface_); }
+QPixmap PictureBox::picture() const {
+    return QPixmap::fromImage(surface_);
+}
 
 void PictureBox::setPicture(const QPixmap& picture) {
     surface_ = picture.toImage().convertToFormat(QImage::Format_RGB32);
@@ -66,7 +68,8 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 
 // Like a button: the click counts when the left button is let go over the box.
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->pos());
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->pos());
     pressed_ = false;
     if (click) {
         emit clicked();

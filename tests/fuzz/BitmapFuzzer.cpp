@@ -17,18 +17,20 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     try {
         const QImage image = ReadBitmap(buffer);
-        if (image.isNull() ? size != 0 : (image.format() != QImage::Format_RGB32 ||
-                                          qint64(image.width()) * image.height() > kMaxBitmapPixels)) {
-            std::abort();  // a picture the loader should not have let through
+        if (image.isNull() ? size != 0
+                           : (image.format() != QImage::Format_RGB32 ||
+                              qint64(image.width()) * image.height() > kMaxBitmapPixels)) {
+            std::abort(); // a picture the loader should not have let through
         }
     } catch (const std::runtime_error& error) {
         if (error.what()[0] == '\0') {
-            std::abort();  // every error must say something to the player
+            std::abort(); // every error must say something to the player
         }
     }
     return 0;

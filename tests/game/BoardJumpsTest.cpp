@@ -10,7 +10,7 @@ namespace {
 
 TEST(BoardJumps, holdsTheTenJumpsInTestingOrder) {
     const std::vector<std::vector<int>> expected = {
-        {2, 40, 0}, {13, 30, 0}, {42, 76, 0}, {44, 63, 0}, {53, 72, 0},
+        {2, 40, 0},  {13, 30, 0}, {42, 76, 0}, {44, 63, 0}, {53, 72, 0},
         {79, 51, 1}, {70, 38, 1}, {61, 28, 1}, {37, 20, 1}, {23, 8, 1}};
     std::vector<std::vector<int>> actual;
     for (const BoardJump& jump : BoardJumps) {
@@ -37,5 +37,5 @@ TEST(BoardJumps, squaresOffTheTableHaveNoJump) {
     EXPECT_EQ(FindJump(79)->To, 51);
 }
 
-}  // namespace
-}  // namespace brimblet
+} // namespace
+} // namespace brimblet

@@ -10,7 +10,7 @@ namespace {
 // A referee of our own: the board's jumps written out again, and the rules applied to the
 // faces the game shows, so every redraw can be checked against an independent count.
 struct Referee {
-    std::map<int, int> jumps{{2, 40}, {13, 30}, {42, 76}, {44, 63}, {53, 72},
+    std::map<int, int> jumps{{2, 40},  {13, 30}, {42, 76}, {44, 63}, {53, 72},
                              {79, 51}, {70, 38}, {61, 28}, {37, 20}, {23, 8}};
     int position[3] = {0, 1, 1};
     int turn = 1;
@@ -32,7 +32,7 @@ int PlayToAWin(testing::GameFixture& f, Referee& referee, int maxClicks) {
     while (f.game.State().GameActive == 1 && clicks < maxClicks) {
         for (int i = 0; i < 2; ++i) {
             f.clock.Push(ms);
-            ms += 7919;  // a prime step, so the readings cover the day unevenly
+            ms += 7919; // a prime step, so the readings cover the day unevenly
         }
         f.view.calls.clear();
         f.game.Image2Click();
@@ -68,7 +68,8 @@ TEST(WholeGame, onePlayerGameIsPlayedToAWin) {
     ASSERT_EQ(f.game.State().GameActive, 0) << "no winner after " << clicks << " clicks";
     const bool adaWon = f.game.State().Position1 == 81;
     EXPECT_NE(adaWon, f.game.State().Position2 == 81);
-    EXPECT_EQ(f.view.log.back(), adaWon ? "Ada wins!! Congratulations!" : "Fred wins!! Congratulations!");
+    EXPECT_EQ(f.view.log.back(),
+              adaWon ? "Ada wins!! Congratulations!" : "Fred wins!! Congratulations!");
     if (adaWon) {
         EXPECT_EQ(f.view.log.size(), 2u) << "Fred must not answer the winning throw";
     }
@@ -92,5 +93,5 @@ TEST(WholeGame, twoPlayerGameIsPlayedToAWinThenRestarted) {
     EXPECT_EQ(f.game.State().GameActive, 0);
 }
 
-}  // namespace
-}  // namespace brimblet
+} // namespace
+} // namespace brimblet

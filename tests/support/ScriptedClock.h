@@ -10,7 +10,9 @@ namespace brimblet::testing {
 // Hands out the given times of day, one per reading, then keeps repeating the last.
 class ScriptedClock : public UtcClock {
 public:
-    void Push(std::uint32_t millisecondsSinceMidnight) { readings_.push_back(millisecondsSinceMidnight); }
+    void Push(std::uint32_t millisecondsSinceMidnight) {
+        readings_.push_back(millisecondsSinceMidnight);
+    }
     void Set(std::uint32_t millisecondsSinceMidnight) {
         readings_.clear();
         Push(millisecondsSinceMidnight);
@@ -39,4 +41,4 @@ private:
 constexpr std::uint32_t kDiceClockFor[6] = {0, 4, 15, 3, 2, 1};
 constexpr std::uint32_t kFredClockFor[6] = {0, 4, 8, 5, 2, 1};
 
-}  // namespace brimblet::testing
+} // namespace brimblet::testing

@@ -8,7 +8,9 @@ using namespace uitest;
 
 namespace {
 
-QAccessibleInterface* Accessible(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
+QAccessibleInterface* Accessible(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
 
 void Press(QObject* object) {
     QAccessibleInterface* iface = Accessible(object);
@@ -16,7 +18,7 @@ void Press(QObject* object) {
     iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 
-}  // namespace
+} // namespace
 
 class AccessibilityTest : public QObject {
     Q_OBJECT
@@ -30,10 +32,14 @@ private slots:
             QAccessible::Role role;
             const char* text;
         } controls[] = {
-            {"Image2", QAccessible::Button, "Throw Die"},   {"Label4", QAccessible::Button, "Throw Die"},
-            {"Image1", QAccessible::Graphic, "Board"},      {"Memo1", QAccessible::EditableText, "Game messages"},
-            {"Player1", QAccessible::Button, "1 Player"},   {"Restart", QAccessible::Button, "Restart"},
-            {"position1", QAccessible::StaticText, "1"},    {"Image3", QAccessible::Graphic, "Player 1's counter, green"},
+            {"Image2", QAccessible::Button, "Throw Die"},
+            {"Label4", QAccessible::Button, "Throw Die"},
+            {"Image1", QAccessible::Graphic, "Board"},
+            {"Memo1", QAccessible::EditableText, "Game messages"},
+            {"Player1", QAccessible::Button, "1 Player"},
+            {"Restart", QAccessible::Button, "Restart"},
+            {"position1", QAccessible::StaticText, "1"},
+            {"Image3", QAccessible::Graphic, "Player 1's counter, green"},
         };
         for (const auto& c : controls) {
             QAccessibleInterface* iface = Accessible(g.find<QWidget>(c.name));
@@ -41,8 +47,10 @@ private slots:
             QCOMPARE(iface->role(), c.role);
             QCOMPARE(iface->text(QAccessible::Name), QString::fromUtf8(c.text));
         }
-        QVERIFY(Accessible(g.find<QWidget>("Image2"))->actionInterface()->actionNames().contains(
-            QAccessibleActionInterface::pressAction()));
+        QVERIFY(Accessible(g.find<QWidget>("Image2"))
+                    ->actionInterface()
+                    ->actionNames()
+                    .contains(QAccessibleActionInterface::pressAction()));
         QCOMPARE(Accessible(g.picture("Image1"))->text(QAccessible::Description),
                  QStringLiteral("Green counter on square 1, magenta counter on square 1"));
         QVERIFY(!Accessible(g.label("position2"))->text(QAccessible::Description).isEmpty());
@@ -52,11 +60,14 @@ private slots:
         PictureFolder folder;
         StartedGame g;
         const auto nameOf = [](QWidget& dialog, const char* box) {
-            return Accessible(dialog.findChild<QLineEdit*>(QString::fromLatin1(box)))->text(QAccessible::Name);
+            return Accessible(dialog.findChild<QLineEdit*>(QString::fromLatin1(box)))
+                ->text(QAccessible::Name);
         };
         QCOMPARE(nameOf(g.form2(), "Edit1").trimmed(), QStringLiteral("Please enter your name:"));
-        QCOMPARE(nameOf(g.form3(), "Edit1").trimmed(), QStringLiteral("Please enter player1's name:"));
-        QCOMPARE(nameOf(g.form3(), "Edit2").trimmed(), QStringLiteral("Please enter player2's name:"));
+        QCOMPARE(nameOf(g.form3(), "Edit1").trimmed(),
+                 QStringLiteral("Please enter player1's name:"));
+        QCOMPARE(nameOf(g.form3(), "Edit2").trimmed(),
+                 QStringLiteral("Please enter player2's name:"));
     }
 
     void aGameIsPlayedWithTheKeyboardAndThePressAction() {
@@ -64,9 +75,10 @@ private slots:
         StartedGame g;
         g.form1().show();
         QVERIFY(QTest::qWaitForWindowActive(&g.form1()));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // "1 Player" has the focus
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // "1 Player" has the focus
         QVERIFY(QTest::qWaitForWindowActive(&g.form2()));
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Ada"));  // replaces the selected name
+        QTest::keyClicks(QApplication::focusWidget(),
+                         QStringLiteral("Ada")); // replaces the selected name
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!g.form2().isVisible());
         QCOMPARE(g.label("Label2")->text(), QStringLiteral("Adas position:"));
@@ -74,11 +86,12 @@ private slots:
         g.clock.Set(brimblet::testing::kDiceClockFor[2]);
         g.clock.Push(brimblet::testing::kFredClockFor[3]);
         Press(g.picture("Image2"));
-        QCOMPARE(g.log(), QStringList({QStringLiteral("Ada scored a : 3"), QStringLiteral("Fred scored a : 4")}));
+        QCOMPARE(g.log(), QStringList({QStringLiteral("Ada scored a : 3"),
+                                       QStringLiteral("Fred scored a : 4")}));
         QCOMPARE(Accessible(g.picture("Image1"))->text(QAccessible::Description),
                  QStringLiteral("Green counter on square 4, magenta counter on square 5"));
         Press(g.label("Label4"));
-        QCOMPARE(g.state().Position1, 8);  // one reading for both throws: 4 for Ada, from 4
+        QCOMPARE(g.state().Position1, 8); // one reading for both throws: 4 for Ada, from 4
 
         g.form1().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&g.form1()));

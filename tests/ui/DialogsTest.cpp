@@ -9,8 +9,7 @@ using brimblet::testing::kFredClockFor;
 class DialogsTest : public QObject {
     Q_OBJECT
 
-    template <typename T>
-    static T* in(QWidget& dialog, const char* name) {
+    template <typename T> static T* in(QWidget& dialog, const char* name) {
         return dialog.findChild<T*>(QString::fromLatin1(name));
     }
 
@@ -22,12 +21,14 @@ private slots:
         QCOMPARE(g.form3().windowTitle(), QStringLiteral("Two Player Game"));
         QCOMPARE(g.form2().size(), QSize(323, 57));
         QCOMPARE(g.form3().size(), QSize(352, 103));
-        QCOMPARE(g.form2().minimumSize(), g.form2().maximumSize());  // not resizable
+        QCOMPARE(g.form2().minimumSize(), g.form2().maximumSize()); // not resizable
         QVERIFY(g.form3().windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(!g.form2().isModal());
         QCOMPARE(g.form3().palette().color(QPalette::Window), QColor(255, 0, 0));
-        QCOMPARE(in<QLabel>(g.form2(), "Label4")->text(), QStringLiteral("Please enter your name: "));
-        QCOMPARE(in<QLabel>(g.form3(), "Label1")->text(), QStringLiteral("Please enter player2's name: "));
+        QCOMPARE(in<QLabel>(g.form2(), "Label4")->text(),
+                 QStringLiteral("Please enter your name: "));
+        QCOMPARE(in<QLabel>(g.form3(), "Label1")->text(),
+                 QStringLiteral("Please enter player2's name: "));
         QCOMPARE(in<QLineEdit>(g.form3(), "Edit2")->geometry(), QRect(224, 40, 121, 29));
         QCOMPARE(in<QPushButton>(g.form3(), "Button2")->geometry(), QRect(80, 80, 57, 17));
         QVERIFY(in<QPushButton>(g.form2(), "Button1")->isDefault());
@@ -55,8 +56,10 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("label2");
         QTest::newRow("default") << QString() << "Player1s position:";
-        QTest::newRow("edited") << "Ann" << "Anns position:";
-        QTest::newRow("empty") << "" << "s position:";
+        QTest::newRow("edited") << "Ann"
+                                << "Anns position:";
+        QTest::newRow("empty") << ""
+                               << "s position:";
     }
     void okWritesTheLabelsAndTheHintThenHides() {
         QFETCH(QString, typed);
@@ -102,7 +105,7 @@ private slots:
         QCOMPARE(g.state().PlayMode, 2);
 
         g.clock.Set(kDiceClockFor[2]);
-        g.clickDie();  // the cancelled name is used at once
+        g.clickDie(); // the cancelled name is used at once
         QCOMPARE(g.log(), QStringList{QStringLiteral("Cy scored a : 3")});
     }
 
@@ -130,7 +133,7 @@ private slots:
         QLineEdit* edit = in<QLineEdit>(g.form2(), "Edit1");
         edit->clearFocus();
         edit->setFocus(Qt::TabFocusReason);
-        QVERIFY(edit->hasSelectedText());  // focus by keyboard selects the whole name
+        QVERIFY(edit->hasSelectedText()); // focus by keyboard selects the whole name
         QTest::keyClicks(edit, QStringLiteral("ABCDEFGHIJK"));
         QCOMPARE(edit->text(), QStringLiteral("ABCDEFGHIJ"));
         QTest::keyClick(edit, Qt::Key_Return);
@@ -196,7 +199,7 @@ private slots:
         g.form1().show();
         QVERIFY(offCentre(g.form1()) <= 2);
         QTest::mouseClick(g.button("Player2"), Qt::LeftButton);
-        QCOMPARE(g.form3().pos(), QPoint(3, 4));  // never centred again
+        QCOMPARE(g.form3().pos(), QPoint(3, 4)); // never centred again
     }
 };
 

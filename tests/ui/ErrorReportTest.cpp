@@ -22,7 +22,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 class ErrorReportTest : public QObject {
     Q_OBJECT
@@ -68,7 +68,8 @@ private slots:
         QTest::mousePress(&widget, Qt::LeftButton);
         QTest::mouseRelease(&widget, Qt::LeftButton);
         QTest::mousePress(&widget, Qt::LeftButton);
-        QCOMPARE(errors, QStringList({QStringLiteral("Something broke."), QStringLiteral("Something broke.")}));
+        QCOMPARE(errors, QStringList({QStringLiteral("Something broke."),
+                                      QStringLiteral("Something broke.")}));
         QCOMPARE(widget.presses, 2);
     }
 
@@ -88,7 +89,7 @@ private slots:
         App().CreateForms();
         QCOMPARE(seenText, QStringLiteral("Brimblet|Cannot open file brimb.bmp."));
         QVERIFY(!anyWindowVisible);
-        QVERIFY(App().Form3() != nullptr);  // start-up went on after the report
+        QVERIFY(App().Form3() != nullptr); // start-up went on after the report
         App().DestroyForms();
     }
 };

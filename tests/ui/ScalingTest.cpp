@@ -18,11 +18,14 @@ private slots:
         g.form1().show();
         QVERIFY(QTest::qWaitForWindowExposed(&g.form1()));
         const int f = qRound(g.form1().devicePixelRatioF());
-        QCOMPARE(f, qEnvironmentVariableIntValue("QT_SCALE_FACTOR") > 0 ? qEnvironmentVariableIntValue("QT_SCALE_FACTOR") : 1);
+        QCOMPARE(f, qEnvironmentVariableIntValue("QT_SCALE_FACTOR") > 0
+                        ? qEnvironmentVariableIntValue("QT_SCALE_FACTOR")
+                        : 1);
         const QImage shot = g.form1().grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shot.size(), QSize(514, 316) * f);
         if (f > 1) {
-            shot.save(QStringLiteral(BRIMBLET_TEST_OUTPUT_DIR "/window-at-scale-2.png"));  // for a look
+            shot.save(
+                QStringLiteral(BRIMBLET_TEST_OUTPUT_DIR "/window-at-scale-2.png")); // for a look
         }
 
         // Every board pixel becomes an f x f block of exactly its colour: nearest neighbour.
@@ -31,7 +34,8 @@ private slots:
         for (int y = 0; y < board.height(); y += 3) {
             for (int x = 0; x < board.width(); x += 3) {
                 for (int d = 0; d < f * f; ++d) {
-                    mismatches += shot.pixel((16 + x) * f + d % f, (48 + y) * f + d / f) != board.pixel(x, y);
+                    mismatches +=
+                        shot.pixel((16 + x) * f + d % f, (48 + y) * f + d / f) != board.pixel(x, y);
                 }
             }
         }
@@ -49,10 +53,13 @@ private slots:
         StartedGame g;
         g.form1().show();
         g.form1().ensurePolished();
-        for (const char* name : {"Label1", "Label2", "Label3", "Label4", "position1", "position2"}) {
+        for (const char* name :
+             {"Label1", "Label2", "Label3", "Label4", "position1", "position2"}) {
             QLabel* label = g.label(name);
             label->ensurePolished();
-            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(), name);
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <=
+                         label->contentsRect().width(),
+                     name);
             QVERIFY2(label->fontMetrics().height() <= label->contentsRect().height() + 2, name);
         }
         for (const char* name : {"Player1", "Player2", "Restart"}) {
@@ -60,8 +67,10 @@ private slots:
             button->ensurePolished();
             QStyleOptionButton option;
             option.initFrom(button);
-            const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= contents.width(), name);
+            const QRect contents =
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= contents.width(),
+                     name);
         }
     }
 };

@@ -3,8 +3,8 @@
 //
 //   BRIMBLET_SOAK_EVENTS=200000 BRIMBLET_SOAK_SEED=7 SoakTest   (the suite runs a short stream)
 #include <QFile>
-#include <QLineEdit>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 #include <chrono>
 #include <cstdio>
@@ -99,7 +99,7 @@ void TypeText(QWidget* target, const QString& text) {
     }
 }
 
-}  // namespace
+} // namespace
 
 class SoakTest : public QObject {
     Q_OBJECT
@@ -112,9 +112,10 @@ class SoakTest : public QObject {
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
 
     QString RandomName() {
-        static const QString alphabets[] = {QStringLiteral("abcdefghijklmnopqrstuvwxyzABCXYZ019"),
-                                            QStringLiteral("\u00c4\u00d6\u00dc\u00df\u00e9\u00f1\u00f8"),
-                                            QStringLiteral("\u540d\u524d\u0416\u05d0")};
+        static const QString alphabets[] = {
+            QStringLiteral("abcdefghijklmnopqrstuvwxyzABCXYZ019"),
+            QStringLiteral("\u00c4\u00d6\u00dc\u00df\u00e9\u00f1\u00f8"),
+            QStringLiteral("\u540d\u524d\u0416\u05d0")};
         static const int lengths[] = {0, 1, 5, 10, 11};
         const QString& alphabet = alphabets[Pick(3)];
         QString name;
@@ -188,7 +189,8 @@ class SoakTest : public QObject {
             referee_.position[1] = referee_.position[2] = 1;
             referee_.turn = 1;
             referee_.active = 1;
-            QCOMPARE(g.log(), QStringList{QStringLiteral("Press one of the buttons for different players.")});
+            QCOMPARE(g.log(), QStringList{QStringLiteral(
+                                  "Press one of the buttons for different players.")});
             break;
         case 3:
         case 4:
@@ -202,15 +204,18 @@ class SoakTest : public QObject {
         case 8: {
             NameDialog& dialog = Pick(2) == 0 ? static_cast<NameDialog&>(g.form2()) : g.form3();
             if (dialog.isVisible()) {
-                QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
-                QCOMPARE(g.log(), QStringList{QStringLiteral("To start the game click on the die!")});
+                QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button1")),
+                                  Qt::LeftButton);
+                QCOMPARE(g.log(),
+                         QStringList{QStringLiteral("To start the game click on the die!")});
             }
             break;
         }
         case 9: {
             NameDialog& dialog = Pick(2) == 0 ? static_cast<NameDialog&>(g.form2()) : g.form3();
             if (dialog.isVisible()) {
-                QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
+                QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Button2")),
+                                  Qt::LeftButton);
             }
             break;
         }
@@ -276,7 +281,7 @@ private slots:
                 rssWarm = ResidentKiB();
             }
             OneEvent();
-            QApplication::processEvents();  // paints and whatever else the event loop would do
+            QApplication::processEvents(); // paints and whatever else the event loop would do
             if (QTest::currentTestFailed()) {
                 qWarning("event %d of seed %d", i, seed);
                 return;
@@ -291,13 +296,14 @@ private slots:
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         std::printf("soak: %d events, seed %d, %llu throws, %llu games finished, %.1f s, "
-              "resident %lld KiB at start, %lld KiB after %d events, %lld KiB at end\n",
-              events, seed, static_cast<unsigned long long>(referee_.count.Throws),
-              static_cast<unsigned long long>(referee_.count.Wins), seconds, rssAtStart, rssWarm,
-              events / 10, rssAtEnd);
+                    "resident %lld KiB at start, %lld KiB after %d events, %lld KiB at end\n",
+                    events, seed, static_cast<unsigned long long>(referee_.count.Throws),
+                    static_cast<unsigned long long>(referee_.count.Wins), seconds, rssAtStart,
+                    rssWarm, events / 10, rssAtEnd);
         std::fflush(stdout);
         QVERIFY(referee_.count.Wins > 0);
-        if (events >= 20000 && !kSanitized) {  // a short run has not settled; ASan holds freed memory
+        if (events >= 20000 &&
+            !kSanitized) { // a short run has not settled; ASan holds freed memory
             QVERIFY2(rssAtEnd - rssWarm < 1024, "resident memory grew");
         }
         game_ = nullptr;

@@ -37,7 +37,7 @@ Bitmap StateOf(const QImage* image) {
     return image->isNull() ? Bitmap::Empty : Bitmap::Loaded;
 }
 
-}  // namespace
+} // namespace
 
 class StartupPicturesTest : public QObject {
     Q_OBJECT
@@ -59,19 +59,25 @@ private slots:
         for (int v = 1; v <= 6; ++v) {
             QCOMPARE(a.DieFace(v)->size(), QSize(29, 29));
         }
-        QVERIFY(g.picture("Image1")->Surface() != DesignBoard());  // the counters are on it
+        QVERIFY(g.picture("Image1")->Surface() != DesignBoard()); // the counters are on it
     }
 
     // Which bitmaps exist after the first failing file, row by row.
     void firstFailingFileDecidesWhatWasLoaded_data() {
         QTest::addColumn<QString>("missing");
-        QTest::addColumn<QString>("expected");  // board, counter 1, counter 2, faces 1..6
-        QTest::newRow("board") << "brimb.bmp" << "EEE NNNNNN";
-        QTest::newRow("counter") << "counter.bmp" << "LEE NNNNNN";
-        QTest::newRow("counter2") << "counter2.bmp" << "LLE NNNNNN";
-        QTest::newRow("face 1") << "d1.bmp" << "LLL EEEEEE";
-        QTest::newRow("face 2") << "d2.bmp" << "LLL LEEEEE";
-        QTest::newRow("face 6") << "d6.bmp" << "LLL LLLLLE";
+        QTest::addColumn<QString>("expected"); // board, counter 1, counter 2, faces 1..6
+        QTest::newRow("board") << "brimb.bmp"
+                               << "EEE NNNNNN";
+        QTest::newRow("counter") << "counter.bmp"
+                                 << "LEE NNNNNN";
+        QTest::newRow("counter2") << "counter2.bmp"
+                                  << "LLE NNNNNN";
+        QTest::newRow("face 1") << "d1.bmp"
+                                << "LLL EEEEEE";
+        QTest::newRow("face 2") << "d2.bmp"
+                                << "LLL LEEEEE";
+        QTest::newRow("face 6") << "d6.bmp"
+                                << "LLL LLLLLE";
     }
     void firstFailingFileDecidesWhatWasLoaded() {
         QFETCH(QString, missing);
@@ -84,9 +90,12 @@ private slots:
         QString actual;
         const auto letter = [](const QImage* image) {
             switch (StateOf(image)) {
-            case Bitmap::Loaded: return QLatin1Char('L');
-            case Bitmap::Empty: return QLatin1Char('E');
-            default: return QLatin1Char('N');
+            case Bitmap::Loaded:
+                return QLatin1Char('L');
+            case Bitmap::Empty:
+                return QLatin1Char('E');
+            default:
+                return QLatin1Char('N');
             }
         };
         actual += letter(a.Board());
@@ -98,7 +107,7 @@ private slots:
         }
         QCOMPARE(actual, expected);
         expectNoCountersDrawn(g);
-        QCOMPARE(g.state().Position1, 1);  // the game state was set up before the pictures
+        QCOMPARE(g.state().Position1, 1); // the game state was set up before the pictures
         QCOMPARE(g.state().PlayMode, 1);
     }
 
@@ -114,9 +123,12 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("error");
         QTest::newRow("1 byte") << QByteArray("B") << "Stream read error";
-        QTest::newRow("13 bytes with the signature") << QByteArray("BM12345678901") << "Stream read error";
-        QTest::newRow("not a bitmap") << QByteArray("GIF89a this is no bitmap at all") << "Bitmap image is not valid";
-        QTest::newRow("lower-case signature") << QByteArray("bm34567890123456") << "Bitmap image is not valid";
+        QTest::newRow("13 bytes with the signature")
+            << QByteArray("BM12345678901") << "Stream read error";
+        QTest::newRow("not a bitmap")
+            << QByteArray("GIF89a this is no bitmap at all") << "Bitmap image is not valid";
+        QTest::newRow("lower-case signature")
+            << QByteArray("bm34567890123456") << "Bitmap image is not valid";
         QTest::newRow("enormous") << HeaderDeclaring(100000, 100000)
                                   << "Bitmap image is too large (100000 x 100000 pixels)";
     }
@@ -133,7 +145,7 @@ private slots:
 
     void damagedBitmapReportsTheReadersTextAndStopsLoading() {
         PictureFolder folder;
-        QByteArray damaged = folder.Read(QStringLiteral("d2.bmp")).left(30);  // half an info header
+        QByteArray damaged = folder.Read(QStringLiteral("d2.bmp")).left(30); // half an info header
         folder.Write(QStringLiteral("d2.bmp"), damaged);
         StartedGame g;
         QCOMPARE(g.errors.size(), 1);
@@ -161,10 +173,11 @@ private slots:
         // The empty board draws nothing, so counters of earlier redraws stay on the picture.
         const QImage counter1 = *g.form1().Assets().Counter1();
         QTest::mouseClick(g.button("Player2"), Qt::LeftButton);
-        g.clock.Set(brimblet::testing::kDiceClockFor[2]);  // 1 + 3 = 4
+        g.clock.Set(brimblet::testing::kDiceClockFor[2]); // 1 + 3 = 4
         g.clickDie();
         const QImage& surface = g.picture("Image1")->Surface();
-        QCOMPARE(surface.pixelColor(SquareCoords[4].x + 8, SquareCoords[4].y + 8), counter1.pixelColor(8, 8));
+        QCOMPARE(surface.pixelColor(SquareCoords[4].x + 8, SquareCoords[4].y + 8),
+                 counter1.pixelColor(8, 8));
         QCOMPARE(surface.pixelColor(SquareCoords[1].x + 8, SquareCoords[1].y + 8),
                  g.form1().Assets().Counter2()->pixelColor(8, 8));
     }
@@ -178,7 +191,7 @@ private slots:
         g.clock.Set(brimblet::testing::kDiceClockFor[3]);
         g.clickDie();
         QCOMPARE(g.label("position1")->text(), QString::number(g.state().Position1));
-        QCOMPARE(g.picture("Image2")->Surface(), dieBefore);  // die faces were never created
+        QCOMPARE(g.picture("Image2")->Surface(), dieBefore); // die faces were never created
         const SquarePoint p = SquareCoords[static_cast<std::size_t>(g.state().Position1)];
         QCOMPARE(g.picture("Image1")->Surface().pixelColor(p.x + 8, p.y + 8),
                  g.form1().Assets().Counter1()->pixelColor(8, 8));

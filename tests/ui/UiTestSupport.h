@@ -20,7 +20,9 @@
 
 namespace uitest {
 
-inline BrimbletApplication& App() { return *static_cast<BrimbletApplication*>(qApp); }
+inline BrimbletApplication& App() {
+    return *static_cast<BrimbletApplication*>(qApp);
+}
 
 const QStringList kPictureFiles = {
     QStringLiteral("brimb.bmp"), QStringLiteral("counter.bmp"), QStringLiteral("counter2.bmp"),
@@ -70,8 +72,7 @@ public:
     TForm2& form2() const { return *App().Form2(); }
     TForm3& form3() const { return *App().Form3(); }
 
-    template <typename T>
-    T* find(const char* name) const {
+    template <typename T> T* find(const char* name) const {
         return form1().findChild<T*>(QString::fromLatin1(name));
     }
     QLabel* label(const char* name) const { return find<QLabel>(name); }
@@ -87,7 +88,7 @@ public:
     QStringList errors;
 };
 
-}  // namespace uitest
+} // namespace uitest
 
 // Each UI test program runs under the program's own application object.
 #define BRIMBLET_UI_TEST_MAIN(TestClass)                                                           \
