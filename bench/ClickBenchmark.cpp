@@ -43,12 +43,7 @@ class SteppingClock : public brimblet::UtcClock {
 public:
     brimblet::UtcTimeOfDay Now() const override {
         ms_ = (ms_ + 1) % 86400000u;
-        brimblet::UtcTimeOfDay t;
-        t.wMilliseconds = std::uint16_t(ms_ % 1000);
-        t.wSecond = std::uint16_t(ms_ / 1000 % 60);
-        t.wMinute = std::uint16_t(ms_ / 60000 % 60);
-        t.wHour = std::uint16_t(ms_ / 3600000);
-        return t;
+        return brimblet::TimeOfDayFromMilliseconds(ms_);
     }
 
 private:
@@ -93,7 +88,7 @@ int main(int argc, char** argv) {
     TForm1& form = *app.Form1();
     QWidget* die = form.findChild<QWidget*>(QStringLiteral("Image2"));
     form.show();
-    bench::Click(form.findChild<QWidget*>(QStringLiteral("Player1")));
+    SendLeftClick(*form.findChild<QWidget*>(QStringLiteral("Player1")));
     app.Form2()->hide();
     QApplication::processEvents();
 
@@ -105,7 +100,7 @@ int main(int argc, char** argv) {
             form.RestartClick(); // a game was won: start the next one, outside the timing
         }
         const auto t0 = Clock::now();
-        bench::Click(die);
+        SendLeftClick(*die);
         micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - t0).count());
         QApplication::processEvents(); // the repaints the click asked for, as the loop would
     }

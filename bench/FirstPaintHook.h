@@ -9,13 +9,14 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
 #include <ctime>
+
+#include "SyntheticClick.h"
 
 namespace bench {
 
@@ -34,17 +35,6 @@ inline long long StatusKiB(const char* field) {
         }
     }
     return -1;
-}
-
-inline void Click(QWidget* target) {
-    const QPointF at(target->width() / 2.0, target->height() / 2.0);
-    const QPointF global = target->mapToGlobal(at);
-    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-    QApplication::sendEvent(target, &release);
 }
 
 class FirstPaintHook : public QObject {
@@ -68,9 +58,9 @@ private:
         std::printf("painted %.6f\n", MonotonicSeconds());
         const int clicks = qEnvironmentVariableIntValue("BRIMBLET_BENCH_CLICKS");
         if (die_ != nullptr && clicks > 0) {
-            Click(onePlayer_);
+            SendLeftClick(*onePlayer_);
             for (int i = 0; i < clicks; ++i) {
-                Click(die_);
+                SendLeftClick(*die_);
                 if (i % 50 == 0) {
                     QApplication::processEvents();
                 }

@@ -12,6 +12,19 @@ struct UtcTimeOfDay {
     std::uint16_t wMilliseconds = 0; // 0..999
 };
 
+constexpr std::uint32_t kMillisecondsPerDay = 24u * 60 * 60 * 1000;
+
+// The fields of a time of day given as milliseconds since midnight (taken modulo one day).
+constexpr UtcTimeOfDay TimeOfDayFromMilliseconds(std::uint32_t ms) {
+    ms %= kMillisecondsPerDay;
+    UtcTimeOfDay t;
+    t.wMilliseconds = static_cast<std::uint16_t>(ms % 1000);
+    t.wSecond = static_cast<std::uint16_t>(ms / 1000 % 60);
+    t.wMinute = static_cast<std::uint16_t>(ms / 60000 % 60);
+    t.wHour = static_cast<std::uint16_t>(ms / 3600000);
+    return t;
+}
+
 // Where the time of day comes from: the system clock in the program, a set value in tests.
 class UtcClock {
 public:

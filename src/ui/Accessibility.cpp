@@ -1,11 +1,10 @@
 #include "Accessibility.h"
 
 #include <QAccessibleWidget>
-#include <QApplication>
-#include <QMouseEvent>
 #include <QWidget>
 
 #include "PictureBox.h"
+#include "SyntheticClick.h"
 
 namespace {
 
@@ -20,15 +19,7 @@ public:
         if (actionName != pressAction()) {
             return;
         }
-        QWidget* target = widget();
-        const QPointF at(target->width() / 2.0, target->height() / 2.0);
-        const QPointF global = target->mapToGlobal(at);
-        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
-                            Qt::NoModifier);
-        QApplication::sendEvent(target, &press);
-        QApplication::sendEvent(target, &release);
+        SendLeftClick(*widget());
     }
 };
 

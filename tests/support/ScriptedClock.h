@@ -23,12 +23,7 @@ public:
             readings_.pop_front();
         }
         ++reads;
-        UtcTimeOfDay t;
-        t.wMilliseconds = static_cast<std::uint16_t>(ms % 1000);
-        t.wSecond = static_cast<std::uint16_t>(ms / 1000 % 60);
-        t.wMinute = static_cast<std::uint16_t>(ms / 60000 % 60);
-        t.wHour = static_cast<std::uint16_t>(ms / 3600000);
-        return t;
+        return TimeOfDayFromMilliseconds(ms);
     }
     mutable int reads = 0;
 
