@@ -72,7 +72,7 @@ void RulesAlone() {
                 double(clicks) / games);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -97,12 +97,12 @@ int main(int argc, char** argv) {
     micros.reserve(kClicks);
     while (int(micros.size()) < kClicks) {
         if (form.GameRules().State().GameActive != 1) {
-            form.RestartClick(); // a game was won: start the next one, outside the timing
+            form.RestartClick();  // a game was won: start the next one, outside the timing
         }
         const auto t0 = Clock::now();
         SendLeftClick(*die);
         micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - t0).count());
-        QApplication::processEvents(); // the repaints the click asked for, as the loop would
+        QApplication::processEvents();  // the repaints the click asked for, as the loop would
     }
     std::vector<double> sorted = micros;
     std::sort(sorted.begin(), sorted.end());

@@ -80,4 +80,4 @@ private:
     bool painted_ = false;
 };
 
-} // namespace bench
+}  // namespace bench

@@ -22,7 +22,7 @@ namespace {
 
 constexpr int kBoardWidth = 251;
 constexpr int kBoardHeight = 252;
-constexpr int kSquarePitch = 28; // the rightmost column is one pixel narrower
+constexpr int kSquarePitch = 28;  // the rightmost column is one pixel narrower
 constexpr int kSquaresPerRow = 9;
 constexpr int kCounterSize = 16;
 constexpr int kDieSize = 29;
@@ -93,10 +93,10 @@ void DrawFigure(QPainter& p, QPointF at, const QColor& colour, double scale) {
     p.setPen(QPen(colour, scale));
     p.setBrush(colour);
     const auto pt = [&](double dx, double dy) { return at + QPointF(dx * scale, dy * scale); };
-    p.drawEllipse(pt(0, -4), 1.8 * scale, 1.8 * scale); // head
-    p.drawLine(pt(0, -2), pt(0, 2));                    // body
-    p.drawLine(pt(-3, -1), pt(3, -1));                  // arms
-    p.drawLine(pt(0, 2), pt(-2, 6));                    // legs
+    p.drawEllipse(pt(0, -4), 1.8 * scale, 1.8 * scale);  // head
+    p.drawLine(pt(0, -2), pt(0, 2));                     // body
+    p.drawLine(pt(-3, -1), pt(3, -1));                   // arms
+    p.drawLine(pt(0, 2), pt(-2, 6));                     // legs
     p.drawLine(pt(0, 2), pt(2, 6));
 }
 
@@ -143,7 +143,7 @@ QImage MakeCounter(const QColor& base) {
             } else if (edgeLight < 2) {
                 c = base.lighter(150);
             } else {
-                const int shade = 125 - (x + y) * 50 / (2 * kCounterSize); // 125 .. 75
+                const int shade = 125 - (x + y) * 50 / (2 * kCounterSize);  // 125 .. 75
                 c = shade >= 100 ? base.lighter(shade) : base.darker(200 - shade);
             }
             tile.setPixelColor(x, y, c);
@@ -201,7 +201,7 @@ bool Save(const QImage& image, const QString& path, const char* format) {
     return true;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {

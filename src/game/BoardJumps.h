@@ -40,4 +40,4 @@ constexpr std::optional<BoardJump> FindJump(std::int32_t square) {
     return std::nullopt;
 }
 
-} // namespace brimblet
+}  // namespace brimblet

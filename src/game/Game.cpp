@@ -7,9 +7,9 @@ namespace brimblet {
 
 namespace {
 constexpr std::int32_t kDieFaces = 6;
-constexpr std::int32_t kHumanExtraCountBound = 10; // 1 to 10 face draws
-constexpr std::int32_t kFredExtraCountBound = 15;  // 1 to 15 face draws
-} // namespace
+constexpr std::int32_t kHumanExtraCountBound = 10;  // 1 to 10 face draws
+constexpr std::int32_t kFredExtraCountBound = 15;   // 1 to 15 face draws
+}  // namespace
 
 void Game::FormCreate() {
     state_.GameActive = 0;
@@ -55,13 +55,9 @@ void Game::Image2Click() {
     }
 }
 
-void Game::Dice() {
-    Throw(kHumanExtraCountBound, true);
-}
+void Game::Dice() { Throw(kHumanExtraCountBound, true); }
 
-void Game::Fred() {
-    Throw(kFredExtraCountBound, false);
-}
+void Game::Fred() { Throw(kFredExtraCountBound, false); }
 
 void Game::Throw(std::int32_t extraCountBound, bool humanThrow) {
     random_.ReseedFromClock();
@@ -88,7 +84,7 @@ void Game::Calculate() {
     const char* outcome = nullptr;
     if (sum > kFinishSquare) {
         ++record_.Refused;
-        outcome = texts::kTooHigh; // the counter stays where it stood
+        outcome = texts::kTooHigh;  // the counter stays where it stood
     } else if (sum == kFinishSquare) {
         ++record_.Wins;
         state_.GameActive = 0;
@@ -118,4 +114,4 @@ std::string Game::MoverName() const {
     return player1 ? view_.NameBoxText(NameBox::OnePlayerName) : std::string(texts::kFredName);
 }
 
-} // namespace brimblet
+}  // namespace brimblet

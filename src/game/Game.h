@@ -12,8 +12,8 @@ namespace brimblet {
 // What the game has resolved since it began, kept by the rules themselves so that anyone
 // watching from outside can check their own count against it.
 struct GameRecord {
-    std::uint64_t Throws = 0;  // resolved throws
-    std::uint64_t Refused = 0; // throws past the finish
+    std::uint64_t Throws = 0;   // resolved throws
+    std::uint64_t Refused = 0;  // throws past the finish
     std::uint64_t Ladders = 0;
     std::uint64_t Strings = 0;
     std::uint64_t Wins = 0;
@@ -32,10 +32,10 @@ public:
     // The game's share of the main window's creation: the starting values.
     void FormCreate();
 
-    void Player1Click(); // "1 Player"
-    void Player2Click(); // "2 Players"
-    void RestartClick(); // "Restart"
-    void Image2Click();  // the die or its caption
+    void Player1Click();  // "1 Player"
+    void Player2Click();  // "2 Players"
+    void RestartClick();  // "Restart"
+    void Image2Click();   // the die or its caption
 
     // One human throw, and Fred's answering throw; each ends in Calculate.
     void Dice();
@@ -62,4 +62,4 @@ private:
     GameRecord record_;
 };
 
-} // namespace brimblet
+}  // namespace brimblet

@@ -15,4 +15,4 @@ constexpr const char* kStartHint = "To start the game click on the die!";
 constexpr const char* kPositionSuffix = "s position:";
 constexpr const char* kFredsPosition = "Freds position:";
 
-} // namespace brimblet::texts
+}  // namespace brimblet::texts

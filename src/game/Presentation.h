@@ -7,9 +7,9 @@ namespace brimblet {
 
 // The name boxes of the two name dialogs; the rules choose one by PlayMode and player.
 enum class NameBox {
-    OnePlayerName,   // one-player dialog, its only box
-    TwoPlayerFirst,  // two-player dialog, player 1's box
-    TwoPlayerSecond, // two-player dialog, player 2's box
+    OnePlayerName,    // one-player dialog, its only box
+    TwoPlayerFirst,   // two-player dialog, player 1's box
+    TwoPlayerSecond,  // two-player dialog, player 2's box
 };
 
 // Everything the rules ask of the windows. The rules hold no widget; the main window
@@ -37,4 +37,4 @@ public:
     virtual void ShowNameDialog(std::int32_t playMode) = 0;
 };
 
-} // namespace brimblet
+}  // namespace brimblet

@@ -3,9 +3,9 @@
 namespace brimblet {
 
 namespace {
-constexpr std::uint32_t kMultiplier = 134775813; // 0x08088405
+constexpr std::uint32_t kMultiplier = 134775813;  // 0x08088405
 constexpr std::uint32_t kIncrement = 1;
-} // namespace
+}  // namespace
 
 void RandomSource::ReseedFromClock() {
     const UtcTimeOfDay t = clock_.Now();
@@ -14,9 +14,9 @@ void RandomSource::ReseedFromClock() {
 }
 
 std::int32_t RandomSource::Uniform(std::int32_t n) {
-    Seed = Seed * kMultiplier + kIncrement; // unsigned arithmetic wraps mod 2^32
+    Seed = Seed * kMultiplier + kIncrement;  // unsigned arithmetic wraps mod 2^32
     const std::uint64_t scaled = std::uint64_t{static_cast<std::uint32_t>(n)} * Seed;
     return static_cast<std::int32_t>(scaled >> 32);
 }
 
-} // namespace brimblet
+}  // namespace brimblet

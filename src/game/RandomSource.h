@@ -25,4 +25,4 @@ private:
     const UtcClock& clock_;
 };
 
-} // namespace brimblet
+}  // namespace brimblet

@@ -12,9 +12,9 @@ UtcTimeOfDay SystemUtcClock::Now() const {
         duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
     std::int64_t ms = sinceEpoch % day;
     if (ms < 0) {
-        ms += day; // a clock set before 1970
+        ms += day;  // a clock set before 1970
     }
     return TimeOfDayFromMilliseconds(static_cast<std::uint32_t>(ms));
 }
 
-} // namespace brimblet
+}  // namespace brimblet

@@ -6,10 +6,10 @@ namespace brimblet {
 
 // The four fields of the UTC time that the die throws are seeded from. The date is never read.
 struct UtcTimeOfDay {
-    std::uint16_t wHour = 0;         // 0..23
-    std::uint16_t wMinute = 0;       // 0..59
-    std::uint16_t wSecond = 0;       // 0..59
-    std::uint16_t wMilliseconds = 0; // 0..999
+    std::uint16_t wHour = 0;          // 0..23
+    std::uint16_t wMinute = 0;        // 0..59
+    std::uint16_t wSecond = 0;        // 0..59
+    std::uint16_t wMilliseconds = 0;  // 0..999
 };
 
 constexpr std::uint32_t kMillisecondsPerDay = 24u * 60 * 60 * 1000;
@@ -37,4 +37,4 @@ public:
     UtcTimeOfDay Now() const override;
 };
 
-} // namespace brimblet
+}  // namespace brimblet

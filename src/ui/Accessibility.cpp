@@ -23,7 +23,7 @@ public:
     }
 };
 
-} // namespace
+}  // namespace
 
 QAccessibleInterface* BrimbletAccessibleFactory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);

@@ -15,9 +15,7 @@ constexpr quint32 kWindowsHeaderSize = 40;
 // The reader's own limit, a backstop for any header it reads differently from us.
 constexpr int kReaderAllocationLimitMiB = int(kMaxBitmapPixels * 4 / (1024 * 1024));
 
-[[noreturn]] void Fail(const QString& message) {
-    throw std::runtime_error(message.toStdString());
-}
+[[noreturn]] void Fail(const QString& message) { throw std::runtime_error(message.toStdString()); }
 
 // The picture size the header declares, read before anything is decoded, so that a file
 // claiming a giant picture is refused before memory is set aside for it. Headers shorter
@@ -29,7 +27,7 @@ QSize DeclaredSize(const QByteArray& start) {
     }
     const auto* info = reinterpret_cast<const uchar*>(start.constData()) + kFileHeaderSize;
     qint64 width = 0;
-    qint64 height = 0; // negative: stored top-down
+    qint64 height = 0;  // negative: stored top-down
     if (qFromLittleEndian<quint32>(info) >= kWindowsHeaderSize) {
         width = qFromLittleEndian<qint32>(info + 4);
         height = qFromLittleEndian<qint32>(info + 8);
@@ -40,9 +38,7 @@ QSize DeclaredSize(const QByteArray& start) {
     return {int(qMin<qint64>(qAbs(width), INT_MAX)), int(qMin<qint64>(qAbs(height), INT_MAX))};
 }
 
-bool TooLarge(const QSize& size) {
-    return qint64(size.width()) * size.height() > kMaxBitmapPixels;
-}
+bool TooLarge(const QSize& size) { return qint64(size.width()) * size.height() > kMaxBitmapPixels; }
 
 [[noreturn]] void FailTooLarge(const QSize& size) {
     Fail(QStringLiteral("Bitmap image is too large (%1 x %2 pixels)")
@@ -50,7 +46,7 @@ bool TooLarge(const QSize& size) {
              .arg(size.height()));
 }
 
-} // namespace
+}  // namespace
 
 QImage LoadBitmapFile(const QString& fileName) {
     QFile file(fileName);
@@ -63,7 +59,7 @@ QImage LoadBitmapFile(const QString& fileName) {
 QImage ReadBitmap(QIODevice& device) {
     const QByteArray header = device.read(kFileHeaderSize);
     if (header.isEmpty() && device.atEnd()) {
-        return {}; // an empty file is an empty bitmap
+        return {};  // an empty file is an empty bitmap
     }
     if (header.size() < kFileHeaderSize) {
         Fail(QStringLiteral("Stream read error"));
@@ -90,5 +86,5 @@ QImage ReadBitmap(QIODevice& device) {
     if (TooLarge(image.size())) {
         FailTooLarge(image.size());
     }
-    return image.convertToFormat(QImage::Format_RGB32); // drawn opaquely, whatever its depth
+    return image.convertToFormat(QImage::Format_RGB32);  // drawn opaquely, whatever its depth
 }

@@ -48,8 +48,8 @@ void CentreOnScreen(QWidget& window, QSize size, QSize frame = {}) {
 // nothing before the window is framed.
 QSize FrameOf(const QWidget& window) {
     const QSize frame = window.frameGeometry().size() - window.geometry().size();
-    const bool plausible = frame.width() >= 0 && frame.width() <= 64 && frame.height() >= 0 &&
-                           frame.height() <= 128;
+    const bool plausible =
+        frame.width() >= 0 && frame.width() <= 64 && frame.height() >= 0 && frame.height() <= 128;
     return plausible ? frame : QSize();
 }
 
@@ -62,19 +62,17 @@ void CentreWithFrame(QWidget& window, QSize size, QSize assumedFrame) {
     }
 }
 
-} // namespace
+}  // namespace
 
 BrimbletApplication::BrimbletApplication(int& argc, char** argv)
     : QApplication(argc, argv), reporter_(&ShowErrorReport) {
     setApplicationName(QStringLiteral("Brimblet"));
-    setQuitOnLastWindowClosed(false); // the main window's close ends the program, nothing else
+    setQuitOnLastWindowClosed(false);  // the main window's close ends the program, nothing else
     SubstituteFonts();
     QAccessible::installFactory(&BrimbletAccessibleFactory);
 }
 
-BrimbletApplication::~BrimbletApplication() {
-    DestroyForms();
-}
+BrimbletApplication::~BrimbletApplication() { DestroyForms(); }
 
 template <typename Handler> void BrimbletApplication::Guarded(Handler&& handler) {
     try {
@@ -118,9 +116,7 @@ void BrimbletApplication::SetErrorReporter(ErrorReporter reporter) {
     reporter_ = std::move(reporter);
 }
 
-void BrimbletApplication::ReportError(const QString& errorText) {
-    reporter_(errorText);
-}
+void BrimbletApplication::ReportError(const QString& errorText) { reporter_(errorText); }
 
 bool BrimbletApplication::notify(QObject* receiver, QEvent* event) {
     bool handled = false;
@@ -128,9 +124,7 @@ bool BrimbletApplication::notify(QObject* receiver, QEvent* event) {
     return handled;
 }
 
-void BrimbletApplication::WatchWindow(QWidget& window) {
-    window.installEventFilter(this);
-}
+void BrimbletApplication::WatchWindow(QWidget& window) { window.installEventFilter(this); }
 
 bool BrimbletApplication::eventFilter(QObject* watched, QEvent* event) {
     auto* window = qobject_cast<QWidget*>(watched);
@@ -148,7 +142,7 @@ bool BrimbletApplication::eventFilter(QObject* watched, QEvent* event) {
                 window, [window, size, frame] { CentreWithFrame(*window, size, frame); },
                 Qt::QueuedConnection);
         } else if (event->type() == QEvent::Close && window == form1_.get()) {
-            quit(); // the loop ends once this close has been handled
+            quit();  // the loop ends once this close has been handled
         }
     }
     return QApplication::eventFilter(watched, event);

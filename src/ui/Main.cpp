@@ -11,9 +11,7 @@
 
 // The built-in pictures live in this static library; they must be registered by name,
 // and outside any namespace, before the first window uses them.
-static void InitPictures() {
-    Q_INIT_RESOURCE(pictures);
-}
+static void InitPictures() { Q_INIT_RESOURCE(pictures); }
 
 namespace {
 
@@ -30,11 +28,9 @@ void SetAutoSizedText(QLabel& label, const QString& text) {
     label.resize(label.sizeHint().width(), label.height());
 }
 
-QString FromGame(const std::string& text) {
-    return QString::fromStdString(text);
-}
+QString FromGame(const std::string& text) { return QString::fromStdString(text); }
 
-} // namespace
+}  // namespace
 
 TForm1::TForm1(const brimblet::UtcClock* clock, QWidget* parent)
     : QWidget(parent), ui_(BuildLayout(this)),
@@ -43,14 +39,14 @@ TForm1::TForm1(const brimblet::UtcClock* clock, QWidget* parent)
     connect(ui_->Player2, &QPushButton::clicked, this, &TForm1::Player2Click);
     connect(ui_->Restart, &QPushButton::clicked, this, &TForm1::RestartClick);
     connect(ui_->Image2, &PictureBox::clicked, this, &TForm1::Image2Click);
-    ui_->Label4->installEventFilter(this); // the caption throws the die too
+    ui_->Label4->installEventFilter(this);  // the caption throws the die too
 }
 
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
     game_.FormCreate();
-    assets_.CreateAndLoad(); // SquareCoords is a constant table: complete before any file
+    assets_.CreateAndLoad();  // SquareCoords is a constant table: complete before any file
     DrawCounters1(game_.State().Position1, game_.State().Position2);
 }
 
@@ -64,18 +60,10 @@ void TForm1::SetNameLabels(const QString& player1, const QString& player2) {
     ui_->Label3->setText(player2);
 }
 
-void TForm1::Player1Click() {
-    game_.Player1Click();
-}
-void TForm1::Player2Click() {
-    game_.Player2Click();
-}
-void TForm1::RestartClick() {
-    game_.RestartClick();
-}
-void TForm1::Image2Click() {
-    game_.Image2Click();
-}
+void TForm1::Player1Click() { game_.Player1Click(); }
+void TForm1::Player2Click() { game_.Player2Click(); }
+void TForm1::RestartClick() { game_.RestartClick(); }
+void TForm1::Image2Click() { game_.Image2Click(); }
 
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
@@ -84,9 +72,7 @@ void TForm1::showEvent(QShowEvent* event) {
     }
 }
 
-void TForm1::FormShow() {
-    ui_->Player1->setFocus(Qt::OtherFocusReason);
-}
+void TForm1::FormShow() { ui_->Player1->setFocus(Qt::OtherFocusReason); }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui_->Label4 && event->type() == QEvent::MouseButtonRelease) {
@@ -99,15 +85,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::ReplaceLog(const std::string& text) {
-    log_.ReplaceAll(FromGame(text));
-}
-void TForm1::AppendLogLine(const std::string& text) {
-    log_.AppendLine(FromGame(text));
-}
-void TForm1::ClearLog() {
-    log_.Clear();
-}
+void TForm1::ReplaceLog(const std::string& text) { log_.ReplaceAll(FromGame(text)); }
+void TForm1::AppendLogLine(const std::string& text) { log_.AppendLine(FromGame(text)); }
+void TForm1::ClearLog() { log_.Clear(); }
 
 void TForm1::DrawCounters1(std::int32_t position1, std::int32_t position2) {
     const SquarePoint at1 = SquareCoords.at(static_cast<std::size_t>(position1));
@@ -123,9 +103,7 @@ void TForm1::DrawCounters1(std::int32_t position1, std::int32_t position2) {
             .arg(position2));
 }
 
-void TForm1::ShowDieFace(std::int32_t value) {
-    ui_->Image2->Draw(assets_.DieFace(value), 0, 0);
-}
+void TForm1::ShowDieFace(std::int32_t value) { ui_->Image2->Draw(assets_.DieFace(value), 0, 0); }
 
 std::string TForm1::NameBoxText(brimblet::NameBox box) const {
     switch (box) {

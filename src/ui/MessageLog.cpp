@@ -21,13 +21,9 @@ void MessageLog::AppendLine(const QString& text) {
     ShowNewest();
 }
 
-void MessageLog::Clear() {
-    box_.clear();
-}
+void MessageLog::Clear() { box_.clear(); }
 
-QString MessageLog::Text() const {
-    return box_.toPlainText();
-}
+QString MessageLog::Text() const { return box_.toPlainText(); }
 
 QStringList MessageLog::Lines() const {
     QStringList lines = Text().split(QLatin1Char('\n'));

@@ -18,13 +18,11 @@ void NameDialog::ShowInFront() {
     activateWindow();
 }
 
-void NameDialog::FixSize() {
-    setFixedSize(size());
-}
+void NameDialog::FixSize() { setFixedSize(size()); }
 
 void NameDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->accept(); // Cancel is a button to press, not a key
+        event->accept();  // Cancel is a button to press, not a key
         return;
     }
     QDialog::keyPressEvent(event);

@@ -3,13 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
-}
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
-QPixmap PictureBox::picture() const {
-    return QPixmap::fromImage(surface_);
-}
+QPixmap PictureBox::picture() const { return QPixmap::fromImage(surface_); }
 
 void PictureBox::setPicture(const QPixmap& picture) {
     surface_ = picture.toImage().convertToFormat(QImage::Format_RGB32);

@@ -14,9 +14,9 @@ struct SquarePoint {
 
 namespace square_coords_detail {
 constexpr std::array<std::int32_t, 9> kRowY{230, 202, 175, 148, 121,
-                                            90,  63,  35,  5}; // bottom row first
+                                            90,  63,  35,  5};  // bottom row first
 constexpr std::array<std::int32_t, 9> kColumnX{5,   35,  60,  90, 120,
-                                               145, 175, 200, 230}; // leftmost first
+                                               145, 175, 200, 230};  // leftmost first
 
 constexpr std::array<SquarePoint, brimblet::kFinishSquare + 1> Make() {
     std::array<SquarePoint, brimblet::kFinishSquare + 1> table{};
@@ -29,7 +29,7 @@ constexpr std::array<SquarePoint, brimblet::kFinishSquare + 1> Make() {
     }
     return table;
 }
-} // namespace square_coords_detail
+}  // namespace square_coords_detail
 
 // Indexed by square number 1..81; entry 0 is unused.
 constexpr std::array<SquarePoint, brimblet::kFinishSquare + 1> SquareCoords =

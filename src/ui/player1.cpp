@@ -13,9 +13,7 @@ TForm2::TForm2(TForm1& mainForm) : NameDialog(mainForm), ui_(std::make_unique<Ui
 
 TForm2::~TForm2() = default;
 
-QString TForm2::PlayerName() const {
-    return ui_->Edit1->text();
-}
+QString TForm2::PlayerName() const { return ui_->Edit1->text(); }
 
 void TForm2::Button1Click() {
     mainForm_.SetNameLabels(ui_->Edit1->text() + QLatin1String(brimblet::texts::kPositionSuffix),
@@ -24,6 +22,4 @@ void TForm2::Button1Click() {
     hide();
 }
 
-void TForm2::Button2Click() {
-    hide();
-}
+void TForm2::Button2Click() { hide(); }

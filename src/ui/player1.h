@@ -19,8 +19,8 @@ public:
     QString PlayerName() const;
 
 public slots:
-    void Button1Click(); // Ok
-    void Button2Click(); // Cancel
+    void Button1Click();  // Ok
+    void Button2Click();  // Cancel
 
 private:
     std::unique_ptr<Ui::TForm2> ui_;

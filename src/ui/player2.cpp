@@ -13,12 +13,8 @@ TForm3::TForm3(TForm1& mainForm) : NameDialog(mainForm), ui_(std::make_unique<Ui
 
 TForm3::~TForm3() = default;
 
-QString TForm3::FirstName() const {
-    return ui_->Edit1->text();
-}
-QString TForm3::SecondName() const {
-    return ui_->Edit2->text();
-}
+QString TForm3::FirstName() const { return ui_->Edit1->text(); }
+QString TForm3::SecondName() const { return ui_->Edit2->text(); }
 
 void TForm3::Button1Click() {
     const QLatin1String suffix(brimblet::texts::kPositionSuffix);
@@ -27,6 +23,4 @@ void TForm3::Button1Click() {
     hide();
 }
 
-void TForm3::Button2Click() {
-    hide();
-}
+void TForm3::Button2Click() { hide(); }

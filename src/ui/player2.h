@@ -20,8 +20,8 @@ public:
     QString SecondName() const;
 
 public slots:
-    void Button1Click(); // Ok
-    void Button2Click(); // Cancel
+    void Button1Click();  // Ok
+    void Button2Click();  // Cancel
 
 private:
     std::unique_ptr<Ui::TForm3> ui_;

@@ -26,11 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (image.isNull() ? size != 0
                            : (image.format() != QImage::Format_RGB32 ||
                               qint64(image.width()) * image.height() > kMaxBitmapPixels)) {
-            std::abort(); // a picture the loader should not have let through
+            std::abort();  // a picture the loader should not have let through
         }
     } catch (const std::runtime_error& error) {
         if (error.what()[0] == '\0') {
-            std::abort(); // every error must say something to the player
+            std::abort();  // every error must say something to the player
         }
     }
     return 0;

@@ -37,5 +37,5 @@ TEST(BoardJumps, squaresOffTheTableHaveNoJump) {
     EXPECT_EQ(FindJump(79)->To, 51);
 }
 
-} // namespace
-} // namespace brimblet
+}  // namespace
+}  // namespace brimblet

@@ -54,7 +54,7 @@ TEST_F(GameFlowTest, restartPutsCountersBackRedrawsThenLeavesOneHint) {
     EXPECT_EQ(view.log, Lines({"Press one of the buttons for different players."}));
     EXPECT_EQ(state().Turn, 1);
     EXPECT_EQ(state().GameActive, 1);
-    EXPECT_EQ(state().PlayMode, 2); // the mode is kept
+    EXPECT_EQ(state().PlayMode, 2);  // the mode is kept
     EXPECT_EQ(state().LastThrow, 4);
 }
 
@@ -64,7 +64,7 @@ TEST_F(GameFlowTest, dieClicksAreIgnoredUntilAModeOrRestart) {
     EXPECT_EQ(clock.reads, 0);
     game.RestartClick();
     view.calls.clear();
-    game.Image2Click(); // restart straight after start-up plays one-player, named from the box
+    game.Image2Click();  // restart straight after start-up plays one-player, named from the box
     ASSERT_FALSE(view.calls.empty());
     EXPECT_EQ(view.log.front().rfind("Player1 scored a : ", 0), 0u);
 }
@@ -72,7 +72,7 @@ TEST_F(GameFlowTest, dieClicksAreIgnoredUntilAModeOrRestart) {
 TEST_F(GameFlowTest, afterAWinClicksDoNothingUntilAModeButtonThenTheWinnerIsAlwaysRefused) {
     game.Player1Click();
     state().Position1 = 77;
-    clock.Set(testing::kDiceClockFor[3]); // 77 + 4 = 81
+    clock.Set(testing::kDiceClockFor[3]);  // 77 + 4 = 81
     game.Image2Click();
     EXPECT_EQ(state().GameActive, 0);
     EXPECT_EQ(view.log.back(), "Player1 wins!! Congratulations!");
@@ -114,8 +114,8 @@ TEST_F(GameFlowTest, switchingToOnePlayerWithTurnTwoMakesTheFirstThrowFreds) {
     view.log = {"earlier"};
     game.Player1Click();
     view.calls.clear();
-    clock.Push(testing::kDiceClockFor[2]); // 3 for Fred, from 1 to 4
-    clock.Push(testing::kFredClockFor[4]); // 5 for player 1, from 1 to 6
+    clock.Push(testing::kDiceClockFor[2]);  // 3 for Fred, from 1 to 4
+    clock.Push(testing::kFredClockFor[4]);  // 5 for player 1, from 1 to 6
     game.Image2Click();
     EXPECT_EQ(view.log, Lines({"earlier", "Fred scored a : 3", "Player1 scored a : 5"}));
     EXPECT_EQ(view.calls, Lines({"face 3", "append Fred scored a : 3", "draw 1 4", "face 5",
@@ -123,5 +123,5 @@ TEST_F(GameFlowTest, switchingToOnePlayerWithTurnTwoMakesTheFirstThrowFreds) {
     EXPECT_EQ(state().Turn, 2);
 }
 
-} // namespace
-} // namespace brimblet
+}  // namespace
+}  // namespace brimblet

@@ -53,7 +53,7 @@ TEST_F(MoveResolution, laddersAndStringsMoveTheCounterWithTheirLines) {
     EXPECT_EQ(state().Position1, 40);
     EXPECT_EQ(view.log, Lines({"Player1 goes up the ladder......"}));
 
-    Move(2, 73, 6); // 79 is two squares from the finish, but its string still pulls
+    Move(2, 73, 6);  // 79 is two squares from the finish, but its string still pulls
     EXPECT_EQ(state().Position2, 51);
     EXPECT_EQ(view.log, Lines({"Fred goes down the string :-("}));
 
@@ -113,12 +113,12 @@ TEST_F(MoveResolution, anEmptyNameLeavesTheOutcomeTextAlone) {
 TEST_F(MoveResolution, turnFlipsToOneFromAnythingButOne) {
     Move(1, 1, 3);
     EXPECT_EQ(state().Turn, 2);
-    state().Turn = 7; // not a value the game makes; any value but 1 counts as player 2
+    state().Turn = 7;  // not a value the game makes; any value but 1 counts as player 2
     state().LastThrow = 3;
     game.Calculate();
     EXPECT_EQ(state().Position2, 4);
     EXPECT_EQ(state().Turn, 1);
 }
 
-} // namespace
-} // namespace brimblet
+}  // namespace
+}  // namespace brimblet

@@ -61,7 +61,7 @@ TEST(RandomSource, sameReadingGivesSameSequence) {
     RandomSource random(clock);
     random.ReseedFromClock();
     const int a[3] = {random.Uniform(6), random.Uniform(10), random.Uniform(15)};
-    random.Uniform(6); // leave the generator somewhere else
+    random.Uniform(6);  // leave the generator somewhere else
     random.ReseedFromClock();
     const int b[3] = {random.Uniform(6), random.Uniform(10), random.Uniform(15)};
     EXPECT_EQ(std::vector<int>(a, a + 3), std::vector<int>(b, b + 3));
@@ -79,7 +79,7 @@ TEST(RandomSource, degenerateBoundsReturnZeroButStillAdvance) {
 TEST(RandomSource, boundIsTakenAsUnsigned) {
     ScriptedClock clock;
     RandomSource random(clock);
-    random.Seed = 0xFFFFFFFFu; // advances to 0xF7F77BFC
+    random.Seed = 0xFFFFFFFFu;  // advances to 0xF7F77BFC
     // (2^32 - 1) * 0xF7F77BFC >> 32 = 0xF7F77BFB, which as a signed 32-bit value is negative.
     EXPECT_EQ(static_cast<std::uint32_t>(random.Uniform(-1)), 0xF7F77BFBu);
 }
@@ -92,5 +92,5 @@ TEST(SystemUtcClock, readsAPlausibleTimeOfDay) {
     EXPECT_LT(t.wMilliseconds, 1000);
 }
 
-} // namespace
-} // namespace brimblet
+}  // namespace
+}  // namespace brimblet

@@ -60,4 +60,4 @@ struct GameFixture {
     GameState& state() { return game.MutableState(); }
 };
 
-} // namespace brimblet::testing
+}  // namespace brimblet::testing

@@ -55,18 +55,18 @@ TEST_F(ThrowTest, firstOnePlayerClickOntoTheLadderLeavesThreeLines) {
 
 TEST_F(ThrowTest, oneClockReadingForBothThrowsShowsTheSameFaceWhenTheExtraCountsAgree) {
     game.Player1Click();
-    clock.Set(4); // first draw scales to 1 of 10 and 1 of 15: two faces each
+    clock.Set(4);  // first draw scales to 1 of 10 and 1 of 15: two faces each
     game.Image2Click();
     EXPECT_EQ(view.log, Lines({"Player1 scored a : 2", "Fred scored a : 2"}));
 
-    clock.Set(45296789); // 12:34:56.789: extra counts 4 and 7, so the kept draws differ
+    clock.Set(45296789);  // 12:34:56.789: extra counts 4 and 7, so the kept draws differ
     game.Image2Click();
     EXPECT_EQ(view.log, Lines({"Player1 scored a : 3", "Fred scored a : 5"}));
 }
 
 TEST_F(ThrowTest, anExtraCountOfZeroStillDrawsOneFace) {
     game.Player1Click();
-    clock.Set(0); // Seed 0 from midnight: Uniform(10) = 0, then one face
+    clock.Set(0);  // Seed 0 from midnight: Uniform(10) = 0, then one face
     game.Dice();
     EXPECT_EQ(state().LastThrow, 1);
     EXPECT_EQ(view.calls.at(1), "face 1");
@@ -99,5 +99,5 @@ TEST_F(ThrowTest, twoPlayerClicksThrowOncePerClickAndNeverForFred) {
     EXPECT_EQ(clock.reads, 2);
 }
 
-} // namespace
-} // namespace brimblet
+}  // namespace
+}  // namespace brimblet

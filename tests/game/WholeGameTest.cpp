@@ -32,7 +32,7 @@ int PlayToAWin(testing::GameFixture& f, Referee& referee, int maxClicks) {
     while (f.game.State().GameActive == 1 && clicks < maxClicks) {
         for (int i = 0; i < 2; ++i) {
             f.clock.Push(ms);
-            ms += 7919; // a prime step, so the readings cover the day unevenly
+            ms += 7919;  // a prime step, so the readings cover the day unevenly
         }
         f.view.calls.clear();
         f.game.Image2Click();
@@ -93,5 +93,5 @@ TEST(WholeGame, twoPlayerGameIsPlayedToAWinThenRestarted) {
     EXPECT_EQ(f.game.State().GameActive, 0);
 }
 
-} // namespace
-} // namespace brimblet
+}  // namespace
+}  // namespace brimblet

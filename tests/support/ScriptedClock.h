@@ -36,4 +36,4 @@ private:
 constexpr std::uint32_t kDiceClockFor[6] = {0, 4, 15, 3, 2, 1};
 constexpr std::uint32_t kFredClockFor[6] = {0, 4, 8, 5, 2, 1};
 
-} // namespace brimblet::testing
+}  // namespace brimblet::testing

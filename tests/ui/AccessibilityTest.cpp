@@ -18,7 +18,7 @@ void Press(QObject* object) {
     iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
 }
 
-} // namespace
+}  // namespace
 
 class AccessibilityTest : public QObject {
     Q_OBJECT
@@ -75,10 +75,10 @@ private slots:
         StartedGame g;
         g.form1().show();
         QVERIFY(QTest::qWaitForWindowActive(&g.form1()));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // "1 Player" has the focus
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // "1 Player" has the focus
         QVERIFY(QTest::qWaitForWindowActive(&g.form2()));
         QTest::keyClicks(QApplication::focusWidget(),
-                         QStringLiteral("Ada")); // replaces the selected name
+                         QStringLiteral("Ada"));  // replaces the selected name
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!g.form2().isVisible());
         QCOMPARE(g.label("Label2")->text(), QStringLiteral("Adas position:"));
@@ -91,7 +91,7 @@ private slots:
         QCOMPARE(Accessible(g.picture("Image1"))->text(QAccessible::Description),
                  QStringLiteral("Green counter on square 4, magenta counter on square 5"));
         Press(g.label("Label4"));
-        QCOMPARE(g.state().Position1, 8); // one reading for both throws: 4 for Ada, from 4
+        QCOMPARE(g.state().Position1, 8);  // one reading for both throws: 4 for Ada, from 4
 
         g.form1().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&g.form1()));

@@ -21,7 +21,7 @@ private slots:
         QCOMPARE(g.form3().windowTitle(), QStringLiteral("Two Player Game"));
         QCOMPARE(g.form2().size(), QSize(323, 57));
         QCOMPARE(g.form3().size(), QSize(352, 103));
-        QCOMPARE(g.form2().minimumSize(), g.form2().maximumSize()); // not resizable
+        QCOMPARE(g.form2().minimumSize(), g.form2().maximumSize());  // not resizable
         QVERIFY(g.form3().windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(!g.form2().isModal());
         QCOMPARE(g.form3().palette().color(QPalette::Window), QColor(255, 0, 0));
@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(g.state().PlayMode, 2);
 
         g.clock.Set(kDiceClockFor[2]);
-        g.clickDie(); // the cancelled name is used at once
+        g.clickDie();  // the cancelled name is used at once
         QCOMPARE(g.log(), QStringList{QStringLiteral("Cy scored a : 3")});
     }
 
@@ -133,7 +133,7 @@ private slots:
         QLineEdit* edit = in<QLineEdit>(g.form2(), "Edit1");
         edit->clearFocus();
         edit->setFocus(Qt::TabFocusReason);
-        QVERIFY(edit->hasSelectedText()); // focus by keyboard selects the whole name
+        QVERIFY(edit->hasSelectedText());  // focus by keyboard selects the whole name
         QTest::keyClicks(edit, QStringLiteral("ABCDEFGHIJK"));
         QCOMPARE(edit->text(), QStringLiteral("ABCDEFGHIJ"));
         QTest::keyClick(edit, Qt::Key_Return);
@@ -199,7 +199,7 @@ private slots:
         g.form1().show();
         QVERIFY(offCentre(g.form1()) <= 2);
         QTest::mouseClick(g.button("Player2"), Qt::LeftButton);
-        QCOMPARE(g.form3().pos(), QPoint(3, 4)); // never centred again
+        QCOMPARE(g.form3().pos(), QPoint(3, 4));  // never centred again
     }
 };
 

@@ -22,7 +22,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 class ErrorReportTest : public QObject {
     Q_OBJECT
@@ -89,7 +89,7 @@ private slots:
         App().CreateForms();
         QCOMPARE(seenText, QStringLiteral("Brimblet|Cannot open file brimb.bmp."));
         QVERIFY(!anyWindowVisible);
-        QVERIFY(App().Form3() != nullptr); // start-up went on after the report
+        QVERIFY(App().Form3() != nullptr);  // start-up went on after the report
         App().DestroyForms();
     }
 };

@@ -48,7 +48,7 @@ private slots:
             QWidget* widget = g.find<QWidget>(c.name);
             QVERIFY2(widget != nullptr, c.name);
             QCOMPARE(widget->geometry(), c.geometry);
-            if (previous != nullptr) { // created, and so stacked, in the design's order
+            if (previous != nullptr) {  // created, and so stacked, in the design's order
                 QVERIFY2(w.children().indexOf(previous) < w.children().indexOf(widget), c.name);
             }
             previous = widget;
@@ -136,7 +136,7 @@ private slots:
         g.form1().show();
         g.clickDie();
         QTest::mouseClick(g.label("Label4"), Qt::LeftButton);
-        QCOMPARE(g.log().size(), 4); // still the welcome text
+        QCOMPARE(g.log().size(), 4);  // still the welcome text
         QCOMPARE(g.clock.reads, 0);
 
         QTest::mouseClick(g.button("Restart"), Qt::LeftButton);
@@ -166,12 +166,12 @@ private slots:
         g.form3().hide();
         g.mutableState().Turn = 2;
         g.clock.Set(kDiceClockFor[0]);
-        g.clickDie(); // player 2 throws: appended, no blank line after the hint
+        g.clickDie();  // player 2 throws: appended, no blank line after the hint
         QCOMPARE(g.log(),
                  QStringList({QStringLiteral("Press one of the buttons for different players."),
                               QStringLiteral("Player2 scored a : 1"),
                               QStringLiteral("Player2 goes up the ladder......")}));
-        g.clickDie(); // player 1: the log starts again
+        g.clickDie();  // player 1: the log starts again
         QCOMPARE(g.log(), QStringList({QStringLiteral("Player1 scored a : 1"),
                                        QStringLiteral("Player1 goes up the ladder......")}));
         QCOMPARE(g.form1().Log().Text(),
@@ -196,12 +196,12 @@ private slots:
         PictureFolder folder;
         StartedGame g;
         const GameAssets& a = g.form1().Assets();
-        QCOMPARE(counterAt(g, 1), middleOf(a.Counter2())); // both on 1: player 2 covers player 1
+        QCOMPARE(counterAt(g, 1), middleOf(a.Counter2()));  // both on 1: player 2 covers player 1
         QCOMPARE(g.label("position1")->text(), QStringLiteral("1"));
 
         QTest::mouseClick(g.button("Player2"), Qt::LeftButton);
         g.mutableState().Position1 = 8;
-        g.clock.Set(kDiceClockFor[1]); // 8 + 2 = 10
+        g.clock.Set(kDiceClockFor[1]);  // 8 + 2 = 10
         g.clickDie();
         QCOMPARE(counterAt(g, 10), middleOf(a.Counter1()));
         QCOMPARE(counterAt(g, 1), middleOf(a.Counter2()));
@@ -209,7 +209,7 @@ private slots:
 
         g.mutableState().Position1 = 9;
         g.mutableState().Turn = 1;
-        g.clock.Set(kDiceClockFor[2]); // 9 + 3 = 12: the counter on 9 must be gone
+        g.clock.Set(kDiceClockFor[2]);  // 9 + 3 = 12: the counter on 9 must be gone
         const QColor boardAt9 = a.Board()->pixelColor(SquareCoords[9].x + 8, SquareCoords[9].y + 8);
         g.clickDie();
         QCOMPARE(counterAt(g, 9), boardAt9);
@@ -242,7 +242,7 @@ private slots:
         g.mutableState().Position2 = 7;
         g.mutableState().Turn = 2;
         g.clock.Set(kDiceClockFor[0]);
-        g.clickDie(); // Fred's counter from 7 to 8, then player 1 refused on 81
+        g.clickDie();  // Fred's counter from 7 to 8, then player 1 refused on 81
         QCOMPARE(g.label("position1")->text(), QStringLiteral("81"));
         QCOMPARE(g.label("position2")->text(), QStringLiteral("8"));
         QVERIFY(g.label("position1")->width() > g.label("position2")->width());

@@ -25,7 +25,7 @@ private slots:
         QCOMPARE(shot.size(), QSize(514, 316) * f);
         if (f > 1) {
             shot.save(
-                QStringLiteral(BRIMBLET_TEST_OUTPUT_DIR "/window-at-scale-2.png")); // for a look
+                QStringLiteral(BRIMBLET_TEST_OUTPUT_DIR "/window-at-scale-2.png"));  // for a look
         }
 
         // Every board pixel becomes an f x f block of exactly its colour: nearest neighbour.

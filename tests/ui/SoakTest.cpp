@@ -99,7 +99,7 @@ void TypeText(QWidget* target, const QString& text) {
     }
 }
 
-} // namespace
+}  // namespace
 
 class SoakTest : public QObject {
     Q_OBJECT
@@ -281,7 +281,7 @@ private slots:
                 rssWarm = ResidentKiB();
             }
             OneEvent();
-            QApplication::processEvents(); // paints and whatever else the event loop would do
+            QApplication::processEvents();  // paints and whatever else the event loop would do
             if (QTest::currentTestFailed()) {
                 qWarning("event %d of seed %d", i, seed);
                 return;
@@ -303,7 +303,7 @@ private slots:
         std::fflush(stdout);
         QVERIFY(referee_.count.Wins > 0);
         if (events >= 20000 &&
-            !kSanitized) { // a short run has not settled; ASan holds freed memory
+            !kSanitized) {  // a short run has not settled; ASan holds freed memory
             QVERIFY2(rssAtEnd - rssWarm < 1024, "resident memory grew");
         }
         game_ = nullptr;

@@ -37,7 +37,7 @@ Bitmap StateOf(const QImage* image) {
     return image->isNull() ? Bitmap::Empty : Bitmap::Loaded;
 }
 
-} // namespace
+}  // namespace
 
 class StartupPicturesTest : public QObject {
     Q_OBJECT
@@ -59,13 +59,13 @@ private slots:
         for (int v = 1; v <= 6; ++v) {
             QCOMPARE(a.DieFace(v)->size(), QSize(29, 29));
         }
-        QVERIFY(g.picture("Image1")->Surface() != DesignBoard()); // the counters are on it
+        QVERIFY(g.picture("Image1")->Surface() != DesignBoard());  // the counters are on it
     }
 
     // Which bitmaps exist after the first failing file, row by row.
     void firstFailingFileDecidesWhatWasLoaded_data() {
         QTest::addColumn<QString>("missing");
-        QTest::addColumn<QString>("expected"); // board, counter 1, counter 2, faces 1..6
+        QTest::addColumn<QString>("expected");  // board, counter 1, counter 2, faces 1..6
         QTest::newRow("board") << "brimb.bmp"
                                << "EEE NNNNNN";
         QTest::newRow("counter") << "counter.bmp"
@@ -107,7 +107,7 @@ private slots:
         }
         QCOMPARE(actual, expected);
         expectNoCountersDrawn(g);
-        QCOMPARE(g.state().Position1, 1); // the game state was set up before the pictures
+        QCOMPARE(g.state().Position1, 1);  // the game state was set up before the pictures
         QCOMPARE(g.state().PlayMode, 1);
     }
 
@@ -145,7 +145,7 @@ private slots:
 
     void damagedBitmapReportsTheReadersTextAndStopsLoading() {
         PictureFolder folder;
-        QByteArray damaged = folder.Read(QStringLiteral("d2.bmp")).left(30); // half an info header
+        QByteArray damaged = folder.Read(QStringLiteral("d2.bmp")).left(30);  // half an info header
         folder.Write(QStringLiteral("d2.bmp"), damaged);
         StartedGame g;
         QCOMPARE(g.errors.size(), 1);
@@ -173,7 +173,7 @@ private slots:
         // The empty board draws nothing, so counters of earlier redraws stay on the picture.
         const QImage counter1 = *g.form1().Assets().Counter1();
         QTest::mouseClick(g.button("Player2"), Qt::LeftButton);
-        g.clock.Set(brimblet::testing::kDiceClockFor[2]); // 1 + 3 = 4
+        g.clock.Set(brimblet::testing::kDiceClockFor[2]);  // 1 + 3 = 4
         g.clickDie();
         const QImage& surface = g.picture("Image1")->Surface();
         QCOMPARE(surface.pixelColor(SquareCoords[4].x + 8, SquareCoords[4].y + 8),
@@ -191,7 +191,7 @@ private slots:
         g.clock.Set(brimblet::testing::kDiceClockFor[3]);
         g.clickDie();
         QCOMPARE(g.label("position1")->text(), QString::number(g.state().Position1));
-        QCOMPARE(g.picture("Image2")->Surface(), dieBefore); // die faces were never created
+        QCOMPARE(g.picture("Image2")->Surface(), dieBefore);  // die faces were never created
         const SquarePoint p = SquareCoords[static_cast<std::size_t>(g.state().Position1)];
         QCOMPARE(g.picture("Image1")->Surface().pixelColor(p.x + 8, p.y + 8),
                  g.form1().Assets().Counter1()->pixelColor(8, 8));

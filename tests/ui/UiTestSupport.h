@@ -20,9 +20,7 @@
 
 namespace uitest {
 
-inline BrimbletApplication& App() {
-    return *static_cast<BrimbletApplication*>(qApp);
-}
+inline BrimbletApplication& App() { return *static_cast<BrimbletApplication*>(qApp); }
 
 const QStringList kPictureFiles = {
     QStringLiteral("brimb.bmp"), QStringLiteral("counter.bmp"), QStringLiteral("counter2.bmp"),
@@ -88,7 +86,7 @@ public:
     QStringList errors;
 };
 
-} // namespace uitest
+}  // namespace uitest
 
 // Each UI test program runs under the program's own application object.
 #define BRIMBLET_UI_TEST_MAIN(TestClass)                                                           \
