@@ -34,7 +34,11 @@ export XDG_CONFIG_HOME="$work/config"
 
 openbox --sm-disable >/dev/null 2>&1 &
 wm_pid=$!
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+# Ready once it announces the window activation that the scenarios rely on.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break
+    sleep 0.1
+done
 sleep 1  # let the window manager finish taking over the screen
 
 [ "$scenario" = desktop-entry ] || cp "$pictures"/*.bmp "$work/"
@@ -72,7 +76,7 @@ windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || tru
 
 wait_for_window() {  # title [count]
     local want=${2:-1}
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         [ "$(windows_named "$1" | wc -l)" -ge "$want" ] && return 0
         sleep 0.1
     done
@@ -90,7 +94,7 @@ main_window() {
 }
 
 wait_for_main_window() {
-    for _ in $(seq 100); do main_window >/dev/null && return 0; sleep 0.1; done
+    for _ in $(seq 300); do main_window >/dev/null && return 0; sleep 0.1; done
     fail "the main window did not come up"
 }
 
@@ -116,7 +120,7 @@ click_at() {  # window x y  (client coordinates)
 snapshot() { xwd -silent -id "$1" | md5sum | cut -d' ' -f1; }
 
 wait_for_exit() {
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         kill -0 "$app_pid" 2>/dev/null || break
         sleep 0.1
     done
@@ -128,6 +132,16 @@ wait_for_exit() {
 }
 
 screen_size() { xdotool getdisplaygeometry; }
+
+# Activates a window and presses Return in it (the OK of an error box), retrying while the
+# window manager is still settling.
+press_return_in() {
+    for _ in $(seq 20); do
+        xdotool windowactivate --sync "$1" key Return 2>/dev/null && return 0
+        sleep 0.2
+    done
+    fail "could not activate window $1"
+}
 
 # The outer window, frame included, is centred on the screen (given a moment to settle).
 check_centred() {  # window width height
@@ -198,7 +212,7 @@ missing-board)
     box=$(windows_named Brimblet)
     [ "$(echo "$box" | wc -l)" -eq 1 ] || fail "more than one window before OK"
     [ "$(size_of "$box")" != "514x316" ] || fail "the main window came up before the report"
-    xdotool windowactivate --sync "$box" key Return
+    press_return_in "$box"
     wait_for_main_window
     [ "$(windows_named Brimblet | wc -l)" -eq 1 ] || fail "a second report came up"
     wmctrl -i -c "$(main_window)"
@@ -224,14 +238,15 @@ alt-f4)
     wait_for_main_window
     main=$(main_window)
     play_a_little "$main"
-    xdotool windowactivate --sync "$main" key alt+F4
+    for _ in $(seq 20); do xdotool windowactivate --sync "$main" 2>/dev/null && break; sleep 0.2; done
+    xdotool key alt+F4
     wait_for_exit
     ;;
 close-box-after-error)
     printf 'BM' > "$work/d4.bmp"   # too short: a report at start-up
     start_program
     wait_for_window Brimblet
-    xdotool windowactivate --sync "$(windows_named Brimblet | head -1)" key Return
+    press_return_in "$(windows_named Brimblet | head -1)"
     wait_for_main_window
     click_close_box "$(main_window)"
     wait_for_exit
