@@ -9,6 +9,11 @@ packages=(
     libgtest-dev clang libclang-rt-14-dev python3
     fonts-comic-neue fonts-dejavu-core
     xvfb xauth xdotool x11-utils x11-apps openbox wmctrl strace desktop-file-utils appstream
+    # What every desktop has: a session bus that programs can launch, and the accessibility
+    # bus. The tests give each program a bus of its own, so they pass with these or without.
+    dbus-daemon dbus-x11 at-spi2-core
+    # Packaging: the .deb is built, linted and installed by the test command.
+    dpkg-dev file lintian
 )
 
 missing=()

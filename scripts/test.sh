@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Brimblet and runs every test through CTest, twice:
-#   build/       the ordinary build: rules, widgets, the real program under Xvfb;
+#   build/       the ordinary build: rules, widgets, the real program under Xvfb; then the
+#                Debian package is built, linted, installed, started and removed;
 #   build-asan/  everything again under AddressSanitizer and UndefinedBehaviorSanitizer
 #                (clang), plus a short run of the picture-loading fuzzer.
 # Fails loudly (non-zero exit) if anything fails. BRIMBLET_QUICK=1 skips the second build.
@@ -12,6 +13,9 @@ scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 ctest --test-dir build --output-on-failure --timeout 300
+
+# The Debian package: built, lint-clean, installed, started, removed.
+scripts/check-package.sh
 
 if [ "${BRIMBLET_QUICK:-0}" != 1 ]; then
     CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -2,11 +2,13 @@
 # Runs the real program in an X server with a window manager and checks what a player sees.
 # Usage: program.sh <scenario> <brimblet executable> <folder of the nine pictures>
 #        program.sh desktop-entry <installed .desktop file>
-# Run under xvfb-run (CTest does); needs openbox, wmctrl, xdotool, xprop and xwd.
+#        program.sh terminal <command typed in a terminal>
+# Run under xvfb-run (CTest does); needs openbox, wmctrl, xdotool, xprop, xwd and
+# dbus-run-session.
 set -euo pipefail
 
 scenario=$1
-program=$(readlink -f "$2")
+program=$(readlink -f "$2" || echo "$2")
 pictures=$(readlink -f "${3:-.}")
 
 work=$(mktemp -d)
@@ -41,10 +43,13 @@ for _ in $(seq 100); do
 done
 sleep 1  # let the window manager finish taking over the screen
 
-[ "$scenario" = desktop-entry ] || cp "$pictures"/*.bmp "$work/"
+case "$scenario" in desktop-entry|terminal) ;; *) cp "$pictures"/*.bmp "$work/" ;; esac
 
+# Each program runs under a session bus of its own, started for it and ended with it, so
+# that nothing it starts (the accessibility bus, say) outlives it, whether or not the machine
+# has a session bus of its own or can launch one.
 start_program() {  # [wrapper...]
-    (cd "$work" && exec "$@" "$program" 2>>"$work/program.log") &
+    (cd "$work" && exec dbus-run-session -- "$@" "$program" 2>>"$work/program.log") &
     app_pid=$!
 }
 
@@ -119,6 +124,27 @@ click_at() {  # window x y  (client coordinates)
 
 snapshot() { xwd -silent -id "$1" | md5sum | cut -d' ' -f1; }
 
+# The colour of one pixel of a window, in client coordinates, as "r g b".
+pixel_at() {  # window x y
+    xwd -silent -id "$1" | python3 -c '
+import struct, sys
+d = sys.stdin.buffer.read()
+f = struct.unpack_from(">25I", d)
+header, width, order, bpp, line, ncolors = f[0], f[4], f[7], f[11], f[12], f[19]
+x, y = int(sys.argv[1]), int(sys.argv[2])
+at = header + ncolors * 12 + y * line + x * bpp // 8
+v = int.from_bytes(d[at:at + bpp // 8], "little" if order == 0 else "big")
+print(v >> 16 & 255, v >> 8 & 255, v & 255)' "$2" "$3"
+}
+
+# Player 2's magenta counter lies on square 1 of the board, over player 1's.
+check_counters_drawn() {  # main window
+    local r g b
+    read -r r g b < <(pixel_at "$1" $((16 + 5 + 8)) $((48 + 230 + 8)))
+    [ "$r" -gt 150 ] && [ "$g" -lt 80 ] && [ "$b" -gt 150 ] ||
+        fail "no counter on square 1 (pixel $r $g $b)"
+}
+
 wait_for_exit() {
     for _ in $(seq 300); do
         kill -0 "$app_pid" 2>/dev/null || break
@@ -171,6 +197,7 @@ startup)
     [ "$(windows_named Brimblet | wc -l)" -eq 1 ] || fail "a message box came up"
     [ -z "$(windows_named 'One Player Game')$(windows_named 'Two Player Game')" ] || fail "a dialog is showing"
     check_centred "$(main_window)" 514 316 || fail "the main window is not centred"
+    check_counters_drawn "$(main_window)"
     main=$(main_window)
     wmctrl -i -c "$main"
     wait_for_exit
@@ -251,17 +278,27 @@ close-box-after-error)
     click_close_box "$(main_window)"
     wait_for_exit
     ;;
-desktop-entry)
-    # Starts the installed game the way the menu does: the entry's command in its folder.
-    entry=$program
-    command=$(sed -n 's/^Exec=//p' "$entry")
-    folder=$(sed -n 's/^Path=//p' "$entry")
-    [ -n "$command" ] && [ -d "$folder" ] || fail "the entry has no Exec or no Path folder"
-    (cd "$folder" && exec $command 2>>"$work/program.log") &
+desktop-entry|terminal)
+    # The installed game started as the menu starts it (the entry's command, in the entry's
+    # folder if it names one) or as a player types its command in a terminal, in a folder of
+    # their own that holds no pictures.
+    if [ "$scenario" = desktop-entry ]; then
+        command=$(sed -n 's/^Exec=//p' "$program")
+        folder=$(sed -n 's/^Path=//p' "$program")
+        [ -n "$command" ] || fail "the entry has no Exec line"
+        [ -z "$folder" ] || [ -d "$folder" ] || fail "the entry's folder $folder does not exist"
+    else
+        command=$2
+        folder=""
+    fi
+    mkdir -p "$work/home"
+    (cd "${folder:-$work/home}" && exec dbus-run-session -- $command 2>>"$work/program.log") &
     app_pid=$!
     wait_for_main_window
     sleep 0.5
     [ "$(windows_named Brimblet | wc -l)" -eq 1 ] || fail "an error box came up"
+    check_counters_drawn "$(main_window)"
+    [ -z "$(ls -A "$work/home")" ] || fail "files were left in the folder it started in"
     wmctrl -i -c "$(main_window)"
     wait_for_exit
     ;;
