@@ -4,6 +4,9 @@
 #include "SquareCoords.h"
 #include "UiTestSupport.h"
 
+using brimblet::SquareCoords;
+using brimblet::SquarePoint;
+
 using namespace uitest;
 using brimblet::testing::kDiceClockFor;
 using brimblet::testing::kFredClockFor;

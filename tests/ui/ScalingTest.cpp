@@ -6,6 +6,9 @@
 #include "SquareCoords.h"
 #include "UiTestSupport.h"
 
+using brimblet::SquareCoords;
+using brimblet::SquarePoint;
+
 using namespace uitest;
 
 class ScalingTest : public QObject {

@@ -14,6 +14,9 @@
 #include "SquareCoords.h"
 #include "UiTestSupport.h"
 
+using brimblet::SquareCoords;
+using brimblet::SquarePoint;
+
 using namespace uitest;
 
 namespace {

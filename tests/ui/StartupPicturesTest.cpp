@@ -5,6 +5,8 @@
 #include "UiTestSupport.h"
 
 using namespace uitest;
+using brimblet::SquareCoords;
+using brimblet::SquarePoint;
 
 namespace {
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 #include <memory>
@@ -15,6 +16,8 @@ class TForm1;
 }
 class TForm2;
 class TForm3;
+
+using GameAssets = brimblet::GameAssets<QImage>;
 
 // The main window: board, die, read-outs, message log and the three buttons. It shows the
 // game's state and forwards clicks to the game; the rules live in brimblet::Game.

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 
+#include "BitmapFile.h"
 #include "NameDialog.h"
 #include "SquareCoords.h"
 #include "player1.h"
@@ -46,7 +47,8 @@ TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
     game_.FormCreate();
-    assets_.CreateAndLoad();  // SquareCoords is a constant table: complete before any file
+    assets_.CreateAndLoad(
+        [](const char* fileName) { return LoadBitmapFile(QString::fromLatin1(fileName)); });  // SquareCoords is a constant table: complete before any file
     DrawCounters1(game_.State().Position1, game_.State().Position2);
 }
 
@@ -90,6 +92,8 @@ void TForm1::AppendLogLine(const std::string& text) { log_.AppendLine(FromGame(t
 void TForm1::ClearLog() { log_.Clear(); }
 
 void TForm1::DrawCounters1(std::int32_t position1, std::int32_t position2) {
+    using brimblet::SquareCoords;
+    using brimblet::SquarePoint;
     const SquarePoint at1 = SquareCoords.at(static_cast<std::size_t>(position1));
     const SquarePoint at2 = SquareCoords.at(static_cast<std::size_t>(position2));
     ui_->Image1->Draw(assets_.Board(), 0, 0);
