@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, playing and testing Brimblet need on Debian 12, as root or through sudo.
+# Installs what building, playing and testing Brimblet need on Debian 12, as root or through sudo;
+# with --windows, what the Windows program's build and tests need as well.
 # Does nothing when everything is already there.
 set -euo pipefail
 
@@ -16,14 +17,24 @@ packages=(
     dpkg-dev file lintian
 )
 
+# With --windows: what the Windows program needs too. It is cross-built with mingw-w64 (posix
+# threads, for GoogleTest) and tested under 32-bit Wine, from Debian's i386 architecture, with
+# the free faces that stand in for its fonts.
+need_i386=0
+if [ "${1:-}" = --windows ]; then
+    packages+=(g++-mingw-w64-i686-posix googletest wine wine32:i386 fonts-liberation nsis zip unzip)
+    dpkg --print-foreign-architectures | grep -qx i386 || need_i386=1
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+[ ${#missing[@]} -eq 0 ] && [ $need_i386 -eq 0 ] && exit 0
 
 echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
+[ $need_i386 -eq 0 ] || $sudo dpkg --add-architecture i386
 $sudo apt-get update
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"

@@ -2,13 +2,14 @@
 # Installs what is missing, builds Brimblet and runs every test through CTest, twice:
 #   build/       the ordinary build: rules, widgets, the real program under Xvfb; then the
 #                Debian package is built, linted, installed, started and removed;
+#   build-windows/  the Windows program, cross-built with mingw-w64 and tested under Wine;
 #   build-asan/  everything again under AddressSanitizer and UndefinedBehaviorSanitizer
 #                (clang), plus a short run of the picture-loading fuzzer.
 # Fails loudly (non-zero exit) if anything fails. BRIMBLET_QUICK=1 skips the second build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+scripts/install-deps.sh --windows
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
@@ -16,6 +17,9 @@ ctest --test-dir build --output-on-failure --timeout 300
 
 # The Debian package: built, lint-clean, installed, started, removed.
 scripts/check-package.sh
+
+# The Windows program: cross-built, and tested under Wine.
+scripts/test-windows.sh
 
 if [ "${BRIMBLET_QUICK:-0}" != 1 ]; then
     CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -5,7 +5,9 @@
 //   make_pictures <assets folder> <icon folder>
 
 #include <QColor>
+#include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLineF>
 #include <QPainter>
@@ -193,6 +195,51 @@ QImage MakeIcon(int size) {
                                 Qt::ThresholdDither);
 }
 
+// A Windows icon file (.ico) holding the one sixteen-colour picture: the icon header, the
+// picture's info header with twice its height (colours, then transparency), its palette, its
+// pixels four bits each bottom row first, and an all-opaque mask.
+QByteArray IconFile(const QImage& icon) {
+    const int size = icon.width();
+    const int colourStride = (size * 4 + 31) / 32 * 4;
+    const int maskStride = (size + 31) / 32 * 4;
+    QByteArray picture;
+    QDataStream out(&picture, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint32(40) << qint32(size) << qint32(2 * size) << quint16(1) << quint16(4)
+        << quint32(0) << quint32((colourStride + maskStride) * size) << qint32(0) << qint32(0)
+        << quint32(16) << quint32(0);
+    for (int i = 0; i < 16; ++i) {
+        const QRgb c = i < icon.colorCount() ? icon.color(i) : 0;
+        out << quint8(qBlue(c)) << quint8(qGreen(c)) << quint8(qRed(c)) << quint8(0);
+    }
+    for (int y = size - 1; y >= 0; --y) {
+        for (int x = 0; x < colourStride * 2; x += 2) {
+            const int high = x < size ? icon.pixelIndex(x, y) : 0;
+            const int low = x + 1 < size ? icon.pixelIndex(x + 1, y) : 0;
+            out << quint8(high << 4 | low);
+        }
+    }
+    for (int i = 0; i < maskStride * size; ++i) {
+        out << quint8(0);
+    }
+    QByteArray file;
+    QDataStream header(&file, QIODevice::WriteOnly);
+    header.setByteOrder(QDataStream::LittleEndian);
+    header << quint16(0) << quint16(1) << quint16(1)                       // an icon, one picture
+           << quint8(size) << quint8(size) << quint8(16) << quint8(0)      // 16 colours
+           << quint16(1) << quint16(4) << quint32(picture.size()) << quint32(6 + 16);
+    return file + picture;
+}
+
+bool SaveIcon(const QImage& icon, const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(IconFile(icon)) < 0) {
+        std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
 bool Save(const QImage& image, const QString& path, const char* format) {
     if (!image.save(path, format)) {
         std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(path));
@@ -225,6 +272,7 @@ int main(int argc, char** argv) {
              ok;
     }
     ok = Save(MakeIcon(32), icons.filePath("brimblet.png"), "PNG") && ok;
+    ok = SaveIcon(MakeIcon(32), icons.filePath("brimblet.ico")) && ok;
     ok = Save(MakeIcon(128), icons.filePath("brimblet-128.png"), "PNG") && ok;
     return ok ? 0 : 1;
 }

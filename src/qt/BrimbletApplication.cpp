@@ -6,12 +6,12 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include <algorithm>
 #include <exception>
 
 #include "Accessibility.h"
 #include "ErrorReport.h"
 #include "Main.h"
+#include "Placement.h"
 #include "player1.h"
 #include "player2.h"
 
@@ -39,8 +39,8 @@ void CentreOnScreen(QWidget& window, QSize size, QSize frame = {}) {
     }
     const QRect area = screen->geometry();
     const QSize outer = size + frame;
-    const int x = std::max(0, (area.width() - outer.width()) / 2);
-    const int y = std::max(0, (area.height() - outer.height()) / 2);
+    const int x = brimblet::CentredCoordinate(area.width(), outer.width());
+    const int y = brimblet::CentredCoordinate(area.height(), outer.height());
     window.move(area.x() + x, area.y() + y);
 }
 

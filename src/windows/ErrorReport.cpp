@@ -1,0 +1,50 @@
+#include "ErrorReport.h"
+
+#include <vector>
+
+namespace {
+
+HWND reportOwner = nullptr;
+ReportSink reportSink;
+
+BOOL CALLBACK DisableOne(HWND window, LPARAM disabled) {
+    if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+        reinterpret_cast<std::vector<HWND>*>(disabled)->push_back(window);
+        EnableWindow(window, FALSE);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+void SetReportOwner(HWND owner) { reportOwner = owner; }
+
+ReportSink SetReportSink(ReportSink sink) {
+    ReportSink previous = std::move(reportSink);
+    reportSink = std::move(sink);
+    return previous;
+}
+
+void ReportError(const std::string& text) {
+    // A window that has captured the mouse is told to give up that mode first.
+    if (HWND captured = GetCapture()) {
+        SendMessageW(captured, WM_CANCELMODE, 0, 0);
+    }
+    const std::string message = text + ".";
+    if (reportSink) {
+        reportSink(message);
+        return;
+    }
+    HWND active = GetActiveWindow();
+    std::vector<HWND> disabled;
+    EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&disabled));
+    MessageBoxA(reportOwner, message.c_str(), "Brimblet", MB_OK | MB_ICONERROR);
+    for (HWND window : disabled) {
+        if (IsWindow(window)) {
+            EnableWindow(window, TRUE);
+        }
+    }
+    if (active != nullptr && IsWindow(active)) {
+        SetActiveWindow(active);
+    }
+}

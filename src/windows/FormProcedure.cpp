@@ -1,0 +1,14 @@
+#include "FormProcedure.h"
+
+#include "Layout.h"
+
+void RegisterFormClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, L"MAINICON");
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
+    wc.hbrBackground = CreateSolidBrush(kFormColour);  // lives as long as the class
+    wc.lpszClassName = name;
+    RegisterClassW(&wc);
+}

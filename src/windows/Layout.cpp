@@ -1,0 +1,178 @@
+#include "Layout.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <vector>
+
+#include "Placement.h"
+#include "PictureBox.h"
+#include "Text.h"
+
+bool FontSpec::operator<(const FontSpec& other) const {
+    const int byFace = std::wcscmp(face, other.face);
+    if (byFace != 0) {
+        return byFace < 0;
+    }
+    return height != other.height ? height < other.height : bold < other.bold;
+}
+
+FontCache::~FontCache() {
+    for (auto& entry : fonts_) {
+        DeleteObject(entry.second);
+    }
+}
+
+HFONT FontCache::Get(const FontSpec& spec) {
+    auto found = fonts_.find(spec);
+    if (found != fonts_.end()) {
+        return found->second;
+    }
+    // A negative height asks for the character height, without the internal leading.
+    HFONT font = CreateFontW(-spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                             FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                             spec.face);
+    fonts_.emplace(spec, font);
+    return font;
+}
+
+SIZE OuterSize(const FormSpec& form) {
+    RECT r{0, 0, form.clientWidth, form.clientHeight};
+    AdjustWindowRectEx(&r, form.style, FALSE, form.exStyle);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+namespace {
+
+WNDPROC editProcedure = nullptr;
+
+// The log box keeps no key the dialog manager wants: Tab moves on from it, and reaching it
+// by Tab selects nothing.
+LRESULT CALLBACK MemoProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcW(editProcedure, window, message, wParam, lParam);
+    if (message == WM_GETDLGCODE) {
+        return result & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_HASSETSEL);
+    }
+    return result;
+}
+
+// The window class and styles of one kind of control.
+struct KindStyle {
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD exStyle;
+};
+
+KindStyle StyleOf(const ControlSpec& c) {
+    switch (c.kind) {
+    case ControlKind::Bevel:
+        return {L"STATIC", SS_OWNERDRAW, 0};
+    case ControlKind::Picture:
+        return {kPictureBoxClass, 0, 0};
+    case ControlKind::Label: {
+        DWORD style = SS_NOPREFIX;  // a name may hold '&'
+        style |= (c.flags & kCentred) ? SS_CENTER : (c.flags & kWordWrap) ? SS_LEFT : SS_LEFTNOWORDWRAP;
+        if (c.flags & kClickable) {
+            style |= SS_NOTIFY;
+        }
+        return {L"STATIC", style, 0};
+    }
+    case ControlKind::Memo:
+        return {L"EDIT", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::Button:
+        return {L"BUTTON", (c.flags & kDefaultButton) ? DWORD(BS_DEFPUSHBUTTON) : DWORD(BS_PUSHBUTTON), 0};
+    case ControlKind::NameBox:
+        return {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    }
+    return {L"STATIC", 0, 0};
+}
+
+// Multi-line texts of the design use "\n"; an edit box wants "\r\n".
+std::string WithWindowsLineBreaks(const char* text) {
+    std::string out;
+    for (const char* p = text; *p != '\0'; ++p) {
+        if (*p == '\n') {
+            out += '\r';
+        }
+        out += *p;
+    }
+    return out;
+}
+
+}  // namespace
+
+void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts) {
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+    SendMessageW(parent, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(form.font)), FALSE);
+    std::vector<HWND> created;
+    for (std::size_t i = 0; i < form.controlCount; ++i) {
+        const ControlSpec& c = form.controls[i];
+        const KindStyle kind = StyleOf(c);
+        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style;
+        if (c.tabOrder >= 0) {
+            style |= WS_TABSTOP;
+        }
+        PictureBoxSpec picture{c.picture, (c.flags & kCentred) != 0, (c.flags & kAutoSize) != 0};
+        HWND control = CreateWindowExW(
+            kind.exStyle, kind.windowClass, Widen(WithWindowsLineBreaks(c.text)).c_str(), style,
+            c.left, c.top, c.width, c.height, parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance,
+            c.kind == ControlKind::Picture ? &picture : nullptr);
+        SendMessageW(control, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(fonts.Get(c.font != nullptr ? *c.font : form.font)),
+                     FALSE);
+        if (c.kind == ControlKind::Memo) {
+            editProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+                control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MemoProcedure)));
+        }
+        if (c.maxLength > 0) {
+            SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(c.maxLength), 0);
+        }
+        if (c.kind == ControlKind::Label && (c.flags & kAutoSize)) {
+            FitToText(control);
+        }
+        created.push_back(control);
+    }
+
+    // Top of the stacking order first: the tab stops in tab order, then the others, the last
+    // created on top. Overlapping controls are never tab stops, so they keep creation order.
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < form.controlCount; ++i) {
+        if (form.controls[i].tabOrder >= 0) {
+            order.push_back(i);
+        }
+    }
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return form.controls[a].tabOrder < form.controls[b].tabOrder;
+    });
+    for (std::size_t i = form.controlCount; i-- > 0;) {
+        if (form.controls[i].tabOrder < 0) {
+            order.push_back(i);
+        }
+    }
+    for (std::size_t i : order) {
+        SetWindowPos(created[i], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+void FitToText(HWND label) {
+    const std::wstring text = Widen(WindowText(label));
+    HDC dc = GetDC(label);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(label, dc);
+    RECT r{};
+    GetWindowRect(label, &r);
+    SetWindowPos(label, nullptr, 0, 0, extent.cx, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(label, nullptr, TRUE);
+}
+
+POINT CentredOnScreen(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {brimblet::CentredCoordinate(GetSystemMetrics(SM_CXSCREEN), r.right - r.left),
+            brimblet::CentredCoordinate(GetSystemMetrics(SM_CYSCREEN), r.bottom - r.top)};
+}

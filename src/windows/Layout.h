@@ -1,0 +1,88 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <map>
+
+// A window's fixed layout, kept as data: one table of controls per window (MainLayout.h and
+// the dialogs' own), with the design's pixel values as they stand, read by CreateControls.
+
+constexpr COLORREF kFormColour = RGB(255, 0, 0);  // every window of the game is red
+constexpr COLORREF kTextColour = RGB(0, 0, 0);
+
+struct FontSpec {
+    const wchar_t* face;
+    int height;  // character height in pixels
+    bool bold;
+
+    bool operator<(const FontSpec& other) const;
+};
+
+enum class ControlKind {
+    Bevel,    // a raised box
+    Picture,  // a picture box holding a bitmap (PictureBox)
+    Label,
+    Memo,     // read-only, multi-line, word-wrapped, no scroll bars
+    Button,
+    NameBox,  // a single-line edit box
+};
+
+enum ControlFlag : unsigned {
+    kAutoSize = 1u << 0,       // labels: as wide as their text; pictures: as large as theirs
+    kCentred = 1u << 1,        // labels: text centred; pictures: picture centred in the box
+    kClickable = 1u << 2,      // labels: a click is sent to the window as a command
+    kDefaultButton = 1u << 3,  // Enter presses it
+    kWordWrap = 1u << 4,       // labels: long text wraps
+};
+
+struct ControlSpec {
+    int id;
+    const char* name;
+    ControlKind kind;
+    int left, top, width, height;
+    const char* text;
+    const FontSpec* font;  // nullptr: the window's own font
+    unsigned flags;
+    int tabOrder;  // -1: not a tab stop
+    int picture;   // the built-in picture's resource id, or 0
+    int maxLength; // name boxes: the most characters they take, or 0
+};
+
+struct FormSpec {
+    const wchar_t* windowClass;
+    const char* caption;
+    int clientWidth, clientHeight;
+    DWORD style;
+    DWORD exStyle;
+    FontSpec font;
+    const ControlSpec* controls;
+    std::size_t controlCount;
+};
+
+// The fonts of a window, made once each and released with it.
+class FontCache {
+public:
+    FontCache() = default;
+    FontCache(const FontCache&) = delete;
+    FontCache& operator=(const FontCache&) = delete;
+    ~FontCache();
+    HFONT Get(const FontSpec& spec);
+
+private:
+    std::map<FontSpec, HFONT> fonts_;
+};
+
+// The outer size of a window whose client area is the form's.
+SIZE OuterSize(const FormSpec& form);
+
+// Creates the form's controls in table order, each with its id, text, font and style; stacks
+// them in creation order where they overlap and sets the tab order (which Windows takes
+// from the stacking order: the tab stops go first, in their order).
+void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts);
+
+// Makes a label as wide as its text, keeping its height and position.
+void FitToText(HWND label);
+
+// The top-left corner that centres a window on the screen (negative raised to 0).
+POINT CentredOnScreen(HWND window);

@@ -1,0 +1,168 @@
+#include "Main.h"
+
+#include "BitmapFile.h"
+#include "FormProcedure.h"
+#include "MainLayout.h"
+#include "PictureBox.h"
+#include "SquareCoords.h"
+#include "Text.h"
+
+using namespace form1;
+
+void TForm1::Register(HINSTANCE instance) {
+    RegisterFormClass(instance, kForm.windowClass, &FormProcedure<TForm1>);
+}
+
+TForm1::TForm1(const brimblet::UtcClock& clock)
+    : formBrush_(CreateSolidBrush(kFormColour)), game_(*this, clock) {}
+
+TForm1::~TForm1() {
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+    }
+    DeleteObject(formBrush_);
+}
+
+void TForm1::Create() {
+    const SIZE outer = OuterSize(kForm);
+    CreateWindowExW(kForm.exStyle, kForm.windowClass, Widen(kForm.caption).c_str(), kForm.style,
+                    CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr,
+                    GetModuleHandleW(nullptr), this);
+    Guarded([this] { FormCreate(); });
+}
+
+void TForm1::FormCreate() {
+    game_.FormCreate();
+    assets_.CreateAndLoad(LoadBitmapFile);  // SquareCoords is a constant table: complete already
+    DrawCounters1(game_.State().Position1, game_.State().Position2);
+}
+
+void TForm1::Show() {
+    FormShow();
+    const POINT at = CentredOnScreen(window_);
+    SetWindowPos(window_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(window_, SW_SHOW);
+    UpdateWindow(window_);
+}
+
+void TForm1::FormShow() {
+    focus_ = Control(Player1);
+    SetFocus(focus_);
+}
+
+PictureBox& TForm1::Picture(int id) const { return *PictureBox::FromWindow(Control(id)); }
+
+void TForm1::SetNameDialogs(TForm2* onePlayer, TForm3* twoPlayers) {
+    onePlayerDialog_ = onePlayer;
+    twoPlayerDialog_ = twoPlayers;
+}
+
+void TForm1::SetNameLabels(const std::string& player1, const std::string& player2) {
+    SetWindowTextUtf8(Control(Label2), player1);
+    SetWindowTextUtf8(Control(Label3), player2);
+}
+
+void TForm1::Player1Click() { game_.Player1Click(); }
+void TForm1::Player2Click() { game_.Player2Click(); }
+void TForm1::RestartClick() { game_.RestartClick(); }
+void TForm1::Image2Click() { game_.Image2Click(); }
+
+void TForm1::OnCommand(int id, int code) {
+    if (code != BN_CLICKED) {  // also STN_CLICKED, a click on a label
+        return;
+    }
+    switch (id) {
+    case Player1:
+        Player1Click();
+        break;
+    case Player2:
+        Player2Click();
+        break;
+    case Restart:
+        RestartClick();
+        break;
+    case Image2:
+    case Label4:
+        Image2Click();
+        break;
+    }
+}
+
+LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        CreateControls(window_, kForm, fonts_);
+        log_.Attach(Control(Memo1));
+        return 0;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_CTLCOLORSTATIC: {
+        // Labels paint the form's red behind their text; the read-only log stays white.
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, kTextColour);
+        if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == Memo1) {
+            SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        }
+        SetBkColor(dc, kFormColour);
+        return reinterpret_cast<LRESULT>(formBrush_);
+    }
+    case WM_CTLCOLORBTN:
+        return reinterpret_cast<LRESULT>(formBrush_);
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item->CtlID != Bevel1) {
+            break;
+        }
+        RECT r = item->rcItem;
+        FillRect(item->hDC, &r, formBrush_);
+        DrawEdge(item->hDC, &r, BDR_RAISEDINNER, BF_RECT);
+        return TRUE;
+    }
+    case WM_ACTIVATE:
+        // A window not built from a dialog template does not give the focus back to its
+        // control by itself.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focused = GetFocus();
+            if (focused != nullptr && GetParent(focused) == window_) {
+                focus_ = focused;
+            }
+        } else if (focus_ != nullptr) {
+            SetFocus(focus_);
+        }
+        return 0;
+    case WM_DESTROY:
+        window_ = nullptr;
+        if (mainWindow_) {
+            PostQuitMessage(0);
+        }
+        return 0;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void TForm1::ReplaceLog(const std::string& text) { log_.ReplaceAll(text); }
+void TForm1::AppendLogLine(const std::string& text) { log_.AppendLine(text); }
+void TForm1::ClearLog() { log_.Clear(); }
+
+void TForm1::DrawCounters1(std::int32_t square1, std::int32_t square2) {
+    const brimblet::SquarePoint at1 = brimblet::SquareCoords.at(static_cast<std::size_t>(square1));
+    const brimblet::SquarePoint at2 = brimblet::SquareCoords.at(static_cast<std::size_t>(square2));
+    PictureBox& board = Picture(Image1);
+    board.Draw(assets_.Board(), 0, 0);
+    board.Draw(assets_.Counter1(), at1.x, at1.y);
+    board.Draw(assets_.Counter2(), at2.x, at2.y);
+    SetWindowTextUtf8(Control(position1), std::to_string(square1));
+    FitToText(Control(position1));
+    SetWindowTextUtf8(Control(position2), std::to_string(square2));
+    FitToText(Control(position2));
+}
+
+void TForm1::ShowDieFace(std::int32_t value) { Picture(Image2).Draw(assets_.DieFace(value), 0, 0); }
+
+std::string TForm1::NameBoxText(brimblet::NameBox box) const {
+    return box == brimblet::NameBox::TwoPlayerSecond ? "Player2" : "Player1";
+}
+
+void TForm1::ShowNameDialog(std::int32_t) {}

@@ -1,0 +1,157 @@
+#include "PictureBox.h"
+
+#include <algorithm>
+
+#include "BitmapFile.h"
+#include "ErrorReport.h"
+#include "Layout.h"
+
+void PictureBox::Register(HINSTANCE instance) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &PictureBox::Procedure;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
+    wc.lpszClassName = kPictureBoxClass;
+    RegisterClassW(&wc);
+}
+
+PictureBox* PictureBox::FromWindow(HWND window) {
+    return reinterpret_cast<PictureBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+PictureBox::PictureBox(HWND window, const PictureBoxSpec& spec)
+    : window_(window), centred_(spec.centred) {
+    const Bitmap picture = LoadPictureResource(spec.picture);
+    width_ = picture.width;
+    height_ = picture.height;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = -height_;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    surface_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bits_ = static_cast<std::uint32_t*>(bits);
+    Draw(&picture, 0, 0);
+    if (spec.autoSize) {
+        SetWindowPos(window_, nullptr, 0, 0, width_, height_,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+PictureBox::~PictureBox() {
+    if (surface_ != nullptr) {
+        DeleteObject(surface_);
+    }
+}
+
+void PictureBox::Draw(const Bitmap* bitmap, int x, int y) {
+    if (bitmap == nullptr || bitmap->Empty() || bits_ == nullptr) {
+        return;
+    }
+    GdiFlush();
+    const int left = std::max(x, 0);
+    const int top = std::max(y, 0);
+    const int right = std::min(x + bitmap->width, width_);
+    const int bottom = std::min(y + bitmap->height, height_);
+    for (int row = top; row < bottom; ++row) {
+        const std::uint32_t* from = &bitmap->pixels[std::size_t(row - y) * std::size_t(bitmap->width) +
+                                                   std::size_t(left - x)];
+        std::copy(from, from + std::max(right - left, 0),
+                  bits_ + std::size_t(row) * std::size_t(width_) + std::size_t(left));
+    }
+    const POINT origin = Origin();
+    RECT changed{origin.x + left, origin.y + top, origin.x + right, origin.y + bottom};
+    InvalidateRect(window_, &changed, FALSE);
+}
+
+std::uint32_t PictureBox::SurfacePixel(int x, int y) const {
+    GdiFlush();
+    return bits_[std::size_t(y) * std::size_t(width_) + std::size_t(x)] & 0x00ffffffu;
+}
+
+POINT PictureBox::Origin() const {
+    if (!centred_) {
+        return {0, 0};
+    }
+    RECT client{};
+    GetClientRect(window_, &client);
+    return {(client.right - width_) / 2, (client.bottom - height_) / 2};
+}
+
+void PictureBox::Paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window_, &ps);
+    RECT client{};
+    GetClientRect(window_, &client);
+    const POINT origin = Origin();
+    // Around the picture, the form shows through.
+    HBRUSH form = CreateSolidBrush(kFormColour);
+    ExcludeClipRect(dc, origin.x, origin.y, origin.x + width_, origin.y + height_);
+    FillRect(dc, &client, form);
+    SelectClipRgn(dc, nullptr);
+    DeleteObject(form);
+    HDC memory = CreateCompatibleDC(dc);
+    HGDIOBJ previous = SelectObject(memory, surface_);
+    BitBlt(dc, origin.x, origin.y, width_, height_, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    EndPaint(window_, &ps);
+}
+
+LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;  // Paint covers every pixel
+    case WM_LBUTTONDOWN:
+        pressed_ = true;
+        SetCapture(window_);
+        return 0;
+    case WM_LBUTTONUP:
+        if (pressed_) {
+            pressed_ = false;
+            ReleaseCapture();
+            RECT client{};
+            GetClientRect(window_, &client);
+            const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            if (PtInRect(&client, at)) {
+                const int id = GetDlgCtrlID(window_);
+                SendMessageW(GetParent(window_), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(window_));
+            }
+        }
+        return 0;
+    case WM_CANCELMODE:
+    case WM_CAPTURECHANGED:
+        pressed_ = false;
+        break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK PictureBox::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Guarded(
+        [&]() -> LRESULT {
+            if (message == WM_NCCREATE) {
+                const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+                auto* box = new PictureBox(window, *static_cast<const PictureBoxSpec*>(create->lpCreateParams));
+                SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box));
+            }
+            PictureBox* box = FromWindow(window);
+            if (box == nullptr) {
+                return DefWindowProcW(window, message, wParam, lParam);
+            }
+            if (message == WM_NCDESTROY) {
+                SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+                delete box;
+                return DefWindowProcW(window, message, wParam, lParam);
+            }
+            return box->HandleMessage(message, wParam, lParam);
+        },
+        LRESULT{0});
+}

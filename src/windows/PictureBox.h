@@ -1,0 +1,53 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "Bitmap.h"
+
+constexpr const wchar_t* kPictureBoxClass = L"BrimbletPictureBox";
+
+// What a picture box is created with (the lpParam of CreateWindowEx).
+struct PictureBoxSpec {
+    int picture;    // resource id of the design-time picture
+    bool centred;   // the picture centred in the box, else at its top-left corner
+    bool autoSize;  // the box takes the picture's size
+};
+
+// A picture box: it owns an off-screen bitmap (a DIB section the size of its design-time
+// picture) that drawing goes into and that every repaint shows. Drawing is an opaque,
+// unscaled copy at a pixel position, clipped to the bitmap. A click (button down and up
+// inside) is sent to the parent as WM_COMMAND with BN_CLICKED.
+class PictureBox {
+public:
+    static void Register(HINSTANCE instance);
+    static PictureBox* FromWindow(HWND window);
+
+    PictureBox(const PictureBox&) = delete;
+    PictureBox& operator=(const PictureBox&) = delete;
+
+    // Copies `bitmap` in with its top-left corner at (x, y). An empty or never-created
+    // bitmap draws nothing.
+    void Draw(const Bitmap* bitmap, int x, int y);
+
+    int SurfaceWidth() const { return width_; }
+    int SurfaceHeight() const { return height_; }
+    std::uint32_t SurfacePixel(int x, int y) const;  // 0x00RRGGBB
+
+private:
+    PictureBox(HWND window, const PictureBoxSpec& spec);
+    ~PictureBox();
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint();
+    POINT Origin() const;
+
+    HWND window_;
+    HBITMAP surface_ = nullptr;
+    std::uint32_t* bits_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+    bool centred_ = false;
+    bool pressed_ = false;
+};

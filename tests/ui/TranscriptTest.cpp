@@ -1,0 +1,47 @@
+#include "Transcript.h"
+#include "UiTestSupport.h"
+
+using namespace uitest;
+using brimblet::testing::Transcript;
+
+// A whole one-player game with a set clock reads in the log exactly as the transcript that the
+// Windows build is held to as well.
+class TranscriptTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aWholeOnePlayerGameReadsAsTheTranscript() {
+        const Transcript expected = Transcript::Read(BRIMBLET_TRANSCRIPT);
+        PictureFolder folder;
+        StartedGame g;
+        g.button("Player1")->click();
+        g.form2().hide();
+        std::uint32_t ms = Transcript::kFirstReading;
+        QString actual;
+        int click = 0;
+        while (g.state().GameActive == 1 && click < 500) {
+            g.clock.Push(ms);
+            g.clock.Push(ms + Transcript::kStep);
+            ms += 2 * Transcript::kStep;
+            g.clickDie();
+            ++click;
+            actual += QStringLiteral("# click %1\n").arg(click) + g.log().join(QLatin1Char('\n')) +
+                      QLatin1Char('\n');
+            if (std::size_t(click) <= expected.clicks.size()) {
+                QStringList lines;
+                for (const std::string& line : expected.clicks[std::size_t(click) - 1]) {
+                    lines << QString::fromStdString(line);
+                }
+                QCOMPARE(g.log(), lines);
+            }
+        }
+        if (std::size_t(click) != expected.clicks.size()) {
+            qWarning().noquote() << actual;
+        }
+        QCOMPARE(std::size_t(click), expected.clicks.size());
+        QCOMPARE(g.state().GameActive, std::uint8_t(0));
+    }
+};
+
+BRIMBLET_UI_TEST_MAIN(TranscriptTest)
+#include "TranscriptTest.moc"

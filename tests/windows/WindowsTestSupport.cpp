@@ -1,0 +1,117 @@
+#include "WindowsTestSupport.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "BitmapFile.h"
+#include "ErrorReport.h"
+#include "MainLayout.h"
+#include "MessageLoop.h"
+#include "PictureFiles.h"
+#include "Text.h"
+
+namespace wintest {
+
+void RegisterClasses() {
+    static const bool registered = [] {
+        PictureBox::Register(GetModuleHandleW(nullptr));
+        TForm1::Register(GetModuleHandleW(nullptr));
+        return true;
+    }();
+    (void)registered;
+}
+
+PictureFolder::PictureFolder() {
+    char buffer[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, buffer);
+    previous_ = buffer;
+    GetTempPathA(MAX_PATH, buffer);
+    static int serial = 0;
+    dir_ = std::string(buffer) + "brimblet-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(++serial);
+    CreateDirectoryA(dir_.c_str(), nullptr);
+    for (const char* name : brimblet::kPictureFiles) {
+        CopyFileA((std::string(BRIMBLET_ASSETS_DIR "/") + name).c_str(), Path(name).c_str(), FALSE);
+    }
+    SetCurrentDirectoryA(dir_.c_str());
+}
+
+PictureFolder::~PictureFolder() {
+    SetCurrentDirectoryA(previous_.c_str());
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(Path("*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            DeleteFileA(Path(found.cFileName).c_str());
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(dir_.c_str());
+}
+
+void PictureFolder::Remove(const std::string& name) const { DeleteFileA(Path(name).c_str()); }
+
+void PictureFolder::Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(Path(name), std::ios::binary | std::ios::trunc) << bytes;
+}
+
+std::string PictureFolder::Read(const std::string& name) const {
+    std::ifstream in(Path(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+CapturedReports::CapturedReports() {
+    SetReportSink([this](const std::string& text) { texts.push_back(text); });
+}
+CapturedReports::~CapturedReports() { SetReportSink({}); }
+
+StartedGame::StartedGame() {
+    RegisterClasses();
+    form.Create();
+    form.Show();
+    DispatchPendingMessages();
+}
+
+std::string StartedGame::Text(int id) const { return WindowText(form.Control(id)); }
+
+RECT StartedGame::Bounds(int id) const {
+    RECT r{};
+    GetWindowRect(form.Control(id), &r);
+    MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+void StartedGame::Press(int button) const {
+    SendMessageW(form.Control(button), BM_CLICK, 0, 0);
+    DispatchPendingMessages();
+}
+
+void StartedGame::ClickAt(int id, int x, int y) const {
+    HWND control = form.Control(id);
+    SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    DispatchPendingMessages();
+}
+
+void StartedGame::ClickDie() const { ClickAt(form1::Image2, 14, 14); }
+
+PictureBox& StartedGame::Board() const { return form.Picture(form1::Image1); }
+PictureBox& StartedGame::Die() const { return form.Picture(form1::Image2); }
+
+Bitmap Picture(const char* fileName) {
+    return LoadBitmapFile((std::string(BRIMBLET_ASSETS_DIR "/") + fileName).c_str());
+}
+
+::testing::AssertionResult Shows(const PictureBox& box, const Bitmap& picture, int x, int y) {
+    for (int row = 0; row < picture.height; ++row) {
+        for (int column = 0; column < picture.width; ++column) {
+            if (box.SurfacePixel(x + column, y + row) != picture.Pixel(column, row)) {
+                return ::testing::AssertionFailure()
+                       << "pixel (" << x + column << ", " << y + row << ") differs";
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+}  // namespace wintest
