@@ -31,14 +31,14 @@ void ReportError(const std::string& text) {
         SendMessageW(captured, WM_CANCELMODE, 0, 0);
     }
     const std::string message = text + ".";
-    if (reportSink) {
-        reportSink(message);
-        return;
-    }
     HWND active = GetActiveWindow();
     std::vector<HWND> disabled;
     EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&disabled));
-    MessageBoxA(reportOwner, message.c_str(), "Brimblet", MB_OK | MB_ICONERROR);
+    if (reportSink) {
+        reportSink(message);
+    } else {
+        MessageBoxA(reportOwner, message.c_str(), "Brimblet", MB_OK | MB_ICONERROR);
+    }
     for (HWND window : disabled) {
         if (IsWindow(window)) {
             EnableWindow(window, TRUE);

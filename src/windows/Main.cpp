@@ -6,6 +6,8 @@
 #include "PictureBox.h"
 #include "SquareCoords.h"
 #include "Text.h"
+#include "player1.h"
+#include "player2.h"
 
 using namespace form1;
 
@@ -133,11 +135,15 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_DESTROY:
-        window_ = nullptr;
         if (mainWindow_) {
-            PostQuitMessage(0);
+            PostQuitMessage(0);  // the main window's close ends the program
         }
         return 0;
+    case WM_NCDESTROY: {
+        const LRESULT result = DefWindowProcW(window_, message, wParam, lParam);
+        window_ = nullptr;
+        return result;
+    }
     }
     return DefWindowProcW(window_, message, wParam, lParam);
 }
@@ -161,8 +167,24 @@ void TForm1::DrawCounters1(std::int32_t square1, std::int32_t square2) {
 
 void TForm1::ShowDieFace(std::int32_t value) { Picture(Image2).Draw(assets_.DieFace(value), 0, 0); }
 
+// Names are read from the dialogs' boxes at the moment a message is built, never copied.
 std::string TForm1::NameBoxText(brimblet::NameBox box) const {
-    return box == brimblet::NameBox::TwoPlayerSecond ? "Player2" : "Player1";
+    switch (box) {
+    case brimblet::NameBox::OnePlayerName:
+        return onePlayerDialog_ != nullptr ? onePlayerDialog_->PlayerName() : "Player1";
+    case brimblet::NameBox::TwoPlayerFirst:
+        return twoPlayerDialog_ != nullptr ? twoPlayerDialog_->FirstName() : "Player1";
+    case brimblet::NameBox::TwoPlayerSecond:
+        return twoPlayerDialog_ != nullptr ? twoPlayerDialog_->SecondName() : "Player2";
+    }
+    return {};
 }
 
-void TForm1::ShowNameDialog(std::int32_t) {}
+void TForm1::ShowNameDialog(std::int32_t playMode) {
+    NameDialog* dialog = playMode == brimblet::kTwoPlayerMode
+                             ? static_cast<NameDialog*>(twoPlayerDialog_)
+                             : static_cast<NameDialog*>(onePlayerDialog_);
+    if (dialog != nullptr) {
+        dialog->ShowInFront();
+    }
+}

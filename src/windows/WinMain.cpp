@@ -1,20 +1,14 @@
-// Start-up of the Windows program: the window classes, the main window, the event loop.
+// The program's entry: the application object, its three windows, the event loop.
 #include <windows.h>
 
-#include "Main.h"
-#include "MessageLoop.h"
-#include "PictureBox.h"
+#include "Application.h"
 #include "WindowsUtcClock.h"
 
-// The game takes no command line and reads no settings; it writes nothing.
+// The game takes no command line and reads no settings; it writes nothing. Closing the main
+// window ends it with exit code 0.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    PictureBox::Register(instance);
-    TForm1::Register(instance);
-
     WindowsUtcClock clock;
-    TForm1 form1(clock);
-    form1.MakeMainWindow();
-    form1.Create();
-    form1.Show();
-    return RunMessageLoop();
+    Application application(instance);
+    application.CreateForms(clock);
+    return application.Run();
 }

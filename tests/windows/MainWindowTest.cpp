@@ -5,6 +5,7 @@
 #include "SquareCoords.h"
 #include "Text.h"
 #include "Transcript.h"
+#include "player1Layout.h"
 #include "WindowsTestSupport.h"
 
 namespace {
@@ -22,36 +23,10 @@ std::string ClassOf(HWND window) {
     return Narrow(name);
 }
 
-LOGFONTW FontOf(HWND window) {
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
-    return font;
-}
-
 TEST(MainWindow, EveryControlStandsWhereTheDesignPutsItWithItsTextAndFont) {
     PictureFolder folder;
     StartedGame g;
-    for (const ControlSpec& c : kControls) {
-        SCOPED_TRACE(c.name);
-        HWND control = g.form.Control(c.id);
-        ASSERT_NE(control, nullptr);
-        const RECT r = g.Bounds(c.id);
-        EXPECT_EQ(r.left, c.left);
-        EXPECT_EQ(r.top, c.top);
-        EXPECT_EQ(r.bottom - r.top, c.height);
-        const bool sizesItself = c.kind == ControlKind::Label && (c.flags & kAutoSize);
-        if (!sizesItself) {
-            EXPECT_EQ(r.right - r.left, c.width);
-        }
-        if (c.kind == ControlKind::Label || c.kind == ControlKind::Button) {
-            EXPECT_EQ(g.Text(c.id), c.text);
-            const FontSpec& spec = c.font != nullptr ? *c.font : kForm.font;
-            const LOGFONTW font = FontOf(control);
-            EXPECT_EQ(font.lfHeight, -spec.height);
-            EXPECT_EQ(font.lfWeight, spec.bold ? FW_BOLD : FW_NORMAL);
-            EXPECT_EQ(Narrow(font.lfFaceName), Narrow(spec.face));
-        }
-    }
+    wintest::ExpectLayout(g.form.Handle(), kForm);
     EXPECT_EQ(ClassOf(g.form.Control(Memo1)), "Edit");
     EXPECT_EQ(ClassOf(g.form.Control(Player1)), "Button");
     EXPECT_EQ(ClassOf(g.form.Control(Label2)), "Static");
@@ -164,8 +139,14 @@ TEST(MainWindow, FocusStartsOnOnePlayerAndTheDialogManagerTakesTabAndSpace) {
         PostMessageW(GetFocus(), WM_KEYUP, vk, 0xC0000001);
         DispatchPendingMessages();
     };
-    key(VK_SPACE);  // "1 Player"
+    key(VK_SPACE);  // "1 Player": the one-player dialog comes up with its name box focused
     EXPECT_EQ(g.State().GameActive, 1);
+    EXPECT_TRUE(IsWindowVisible(g.form2.Handle()));
+    EXPECT_EQ(GetFocus(), g.form2.Control(form2::Edit1));
+    g.ClickAt(g.form2.Control(name_dialog::Button2), 3, 3);  // Cancel
+    SetForegroundWindow(g.form.Handle());
+    DispatchPendingMessages();
+    ASSERT_EQ(GetFocus(), g.form.Control(Player1));  // back where it was
     key(VK_TAB);
     EXPECT_EQ(GetFocus(), g.form.Control(Player2));
     key(VK_TAB);

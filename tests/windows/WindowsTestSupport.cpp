@@ -12,15 +12,6 @@
 
 namespace wintest {
 
-void RegisterClasses() {
-    static const bool registered = [] {
-        PictureBox::Register(GetModuleHandleW(nullptr));
-        TForm1::Register(GetModuleHandleW(nullptr));
-        return true;
-    }();
-    (void)registered;
-}
-
 PictureFolder::PictureFolder() {
     char buffer[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, buffer);
@@ -65,9 +56,16 @@ CapturedReports::CapturedReports() {
 }
 CapturedReports::~CapturedReports() { SetReportSink({}); }
 
-StartedGame::StartedGame() {
-    RegisterClasses();
-    form.Create();
+namespace {
+Application& WithForms(Application& app, const brimblet::UtcClock& clock) {
+    app.CreateForms(clock);
+    return app;
+}
+}  // namespace
+
+StartedGame::StartedGame()
+    : app(GetModuleHandleW(nullptr)), form(*WithForms(app, clock).Form1()), form2(*app.Form2()),
+      form3(*app.Form3()) {
     form.Show();
     DispatchPendingMessages();
 }
@@ -86,8 +84,9 @@ void StartedGame::Press(int button) const {
     DispatchPendingMessages();
 }
 
-void StartedGame::ClickAt(int id, int x, int y) const {
-    HWND control = form.Control(id);
+void StartedGame::ClickAt(int id, int x, int y) const { ClickAt(form.Control(id), x, y); }
+
+void StartedGame::ClickAt(HWND control, int x, int y) const {
     SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     DispatchPendingMessages();
@@ -97,6 +96,42 @@ void StartedGame::ClickDie() const { ClickAt(form1::Image2, 14, 14); }
 
 PictureBox& StartedGame::Board() const { return form.Picture(form1::Image1); }
 PictureBox& StartedGame::Die() const { return form.Picture(form1::Image2); }
+
+void ExpectLayout(HWND window, const FormSpec& form) {
+    SCOPED_TRACE(form.caption);
+    EXPECT_EQ(WindowText(window), form.caption);
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, form.clientWidth);
+    EXPECT_EQ(client.bottom, form.clientHeight);
+    for (std::size_t i = 0; i < form.controlCount; ++i) {
+        const ControlSpec& c = form.controls[i];
+        SCOPED_TRACE(c.name);
+        HWND control = GetDlgItem(window, c.id);
+        ASSERT_NE(control, nullptr);
+        RECT r{};
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left, c.left);
+        EXPECT_EQ(r.top, c.top);
+        EXPECT_EQ(r.bottom - r.top, c.height);
+        if (!(c.kind == ControlKind::Label && (c.flags & kAutoSize))) {
+            EXPECT_EQ(r.right - r.left, c.width);
+        }
+        if (c.kind == ControlKind::Picture || c.kind == ControlKind::Bevel) {
+            continue;
+        }
+        if (c.kind != ControlKind::Memo) {
+            EXPECT_EQ(WindowText(control), c.text);
+        }
+        const FontSpec& spec = c.font != nullptr ? *c.font : form.font;
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_EQ(font.lfHeight, -spec.height);
+        EXPECT_EQ(font.lfWeight, spec.bold ? FW_BOLD : FW_NORMAL);
+        EXPECT_EQ(Narrow(font.lfFaceName), Narrow(spec.face));
+    }
+}
 
 Bitmap Picture(const char* fileName) {
     return LoadBitmapFile((std::string(BRIMBLET_ASSETS_DIR "/") + fileName).c_str());

@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "Application.h"
 #include "Main.h"
 #include "PictureBox.h"
 #include "ScriptedClock.h"
+#include "player1.h"
+#include "player2.h"
 
 namespace wintest {
-
-// The window classes, registered once for the test program.
-void RegisterClasses();
 
 // A temporary folder holding the nine pictures, made the working directory while it lives.
 class PictureFolder {
@@ -42,15 +42,19 @@ public:
     std::vector<std::string> texts;
 };
 
-// The main window as start-up builds and shows it, with a set clock.
+// The program's windows as start-up builds them, the main window shown, with a set clock
+// and the error reports recorded.
 class StartedGame {
 public:
     StartedGame();
+    StartedGame(const StartedGame&) = delete;
+    StartedGame& operator=(const StartedGame&) = delete;
 
     std::string Text(int id) const;
     RECT Bounds(int id) const;  // in the window's client coordinates
     void Press(int button) const;       // a button, clicked
     void ClickAt(int id, int x, int y) const;  // a mouse click in a control
+    void ClickAt(HWND control, int x, int y) const;
     void ClickDie() const;
     std::vector<std::string> Log() const { return form.Log().Lines(); }
     const brimblet::GameState& State() const { return form.GameRules().State(); }
@@ -59,8 +63,16 @@ public:
 
     CapturedReports reports;
     brimblet::testing::ScriptedClock clock;
-    mutable TForm1 form{clock};
+    Application app;
+    TForm1& form;
+    TForm2& form2;
+    TForm3& form3;
 };
+
+// Every control of the form's design is there, by id, where the design puts it (labels
+// that size themselves keep their position and height), with its text and font; and the
+// window has the design's caption and client size.
+void ExpectLayout(HWND window, const FormSpec& form);
 
 // The pixels of a picture file, as the program loads it.
 Bitmap Picture(const char* fileName);

@@ -1,0 +1,112 @@
+#include "NameDialog.h"
+
+#include "FormProcedure.h"
+#include "Text.h"
+
+namespace {
+
+WNDPROC editProcedure = nullptr;
+
+// A name box selects its whole text when it gets the focus by the keyboard or by the
+// program, and leaves a mouse click to place the caret.
+LRESULT CALLBACK NameBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcW(editProcedure, box, message, wParam, lParam);
+    if (message == WM_SETFOCUS && (GetKeyState(VK_LBUTTON) & 0x8000) == 0) {
+        SendMessageW(box, EM_SETSEL, 0, -1);
+    }
+    return result;
+}
+
+}  // namespace
+
+void NameDialog::Register(HINSTANCE instance, const FormSpec& form) {
+    RegisterFormClass(instance, form.windowClass, &FormProcedure<NameDialog>);
+}
+
+NameDialog::NameDialog(TForm1& mainForm, const FormSpec& form)
+    : mainForm_(mainForm), form_(form), formBrush_(CreateSolidBrush(kFormColour)) {}
+
+NameDialog::~NameDialog() {
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+    }
+    DeleteObject(formBrush_);
+}
+
+void NameDialog::Create(HWND owner) {
+    const SIZE outer = OuterSize(form_);
+    CreateWindowExW(form_.exStyle, form_.windowClass, Widen(form_.caption).c_str(), form_.style,
+                    CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, owner, nullptr,
+                    GetModuleHandleW(nullptr), this);
+}
+
+void NameDialog::ShowInFront() {
+    if (!placed_) {
+        const POINT at = CentredOnScreen(window_);
+        SetWindowPos(window_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        placed_ = true;
+    }
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+    BringWindowToTop(window_);
+}
+
+std::string NameDialog::Text(int id) const { return WindowText(Control(id)); }
+
+void NameDialog::Button2Click() { Close(); }
+
+void NameDialog::Close() { ShowWindow(window_, SW_HIDE); }
+
+LRESULT NameDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        CreateControls(window_, form_, fonts_);
+        for (std::size_t i = 0; i < form_.controlCount; ++i) {
+            if (form_.controls[i].kind == ControlKind::NameBox) {
+                editProcedure = reinterpret_cast<WNDPROC>(
+                    SetWindowLongPtrW(Control(form_.controls[i].id), GWLP_WNDPROC,
+                                      reinterpret_cast<LONG_PTR>(&NameBoxProcedure)));
+            }
+            if (form_.controls[i].tabOrder == 0) {
+                focus_ = Control(form_.controls[i].id);
+            }
+        }
+        return 0;
+    case DM_GETDEFID:  // Enter presses Ok
+        return MAKELRESULT(name_dialog::Button1, DC_HASDEFID);
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == name_dialog::Button1) {
+            Button1Click();
+        } else if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == name_dialog::Button2) {
+            Button2Click();
+        }
+        return 0;  // IDCANCEL, the dialog manager's Escape, among others: nothing
+    case WM_CTLCOLORSTATIC: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, kTextColour);
+        SetBkColor(dc, kFormColour);
+        return reinterpret_cast<LRESULT>(formBrush_);
+    }
+    case WM_CTLCOLORBTN:
+        return reinterpret_cast<LRESULT>(formBrush_);
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focused = GetFocus();
+            if (focused != nullptr && GetParent(focused) == window_) {
+                focus_ = focused;
+            }
+        } else if (focus_ != nullptr) {
+            SetFocus(focus_);
+        }
+        return 0;
+    case WM_CLOSE:  // the frame's close box: hides, like Cancel
+        Close();
+        return 0;
+    case WM_NCDESTROY: {
+        const LRESULT result = DefWindowProcW(window_, message, wParam, lParam);
+        window_ = nullptr;
+        return result;
+    }
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}

@@ -1,0 +1,19 @@
+#include "player2.h"
+
+#include "GameTexts.h"
+#include "Main.h"
+#include "player2Layout.h"
+
+void TForm3::Register(HINSTANCE instance) { NameDialog::Register(instance, form3::kForm); }
+
+TForm3::TForm3(TForm1& mainForm) : NameDialog(mainForm, form3::kForm) {}
+
+std::string TForm3::FirstName() const { return Text(form3::Edit1); }
+std::string TForm3::SecondName() const { return Text(form3::Edit2); }
+
+void TForm3::Button1Click() {
+    using brimblet::texts::kPositionSuffix;
+    mainForm_.SetNameLabels(FirstName() + kPositionSuffix, SecondName() + kPositionSuffix);
+    mainForm_.Log().ReplaceAll(brimblet::texts::kStartHint);
+    Close();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <iterator>
+
+#include "DesignFonts.h"
+#include "Layout.h"
+#include "NameDialog.h"
+
+// The two-player name dialog's design. Pixels within the client area.
+namespace form3 {
+
+enum ControlId : int {
+    Label4 = 201,
+    Label1,
+    Edit1,
+    Edit2,
+    Button1 = name_dialog::Button1,
+    Button2 = name_dialog::Button2,
+};
+
+// clang-format off
+constexpr ControlSpec kControls[] = {
+//   id       name       kind                  left top width height text                             font          flags           tab picture max
+    {Label4,  "Label4",  ControlKind::Label,     5,  8, 211,  21, "Please enter player1's name: ",  &kTextFont,   kWordWrap,       -1, 0,      0},
+    {Label1,  "Label1",  ControlKind::Label,     5, 40, 211,  21, "Please enter player2's name: ",  &kTextFont,   kWordWrap,       -1, 0,      0},
+    {Edit1,   "Edit1",   ControlKind::NameBox, 224,  8, 121,  29, "Player1",                        &kTextFont,   0,                0, 0,     10},
+    {Edit2,   "Edit2",   ControlKind::NameBox, 224, 40, 121,  29, "Player2",                        &kTextFont,   0,                3, 0,     10},
+    {Button1, "Button1", ControlKind::Button,   16, 80,  57,  17, "Ok",                             &kButtonFont, kDefaultButton,   1, 0,      0},
+    {Button2, "Button2", ControlKind::Button,   80, 80,  57,  17, "Cancel",                         &kButtonFont, 0,                2, 0,      0},
+};
+// clang-format on
+
+constexpr FormSpec kForm{L"TForm3",
+                         "Two Player Game",
+                         352,
+                         103,
+                         WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
+                         WS_EX_TOPMOST,
+                         kFormFont,
+                         kControls,
+                         std::size(kControls)};
+
+}  // namespace form3
