@@ -12,3 +12,14 @@ void RegisterFormClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedur
     wc.lpszClassName = name;
     RegisterClassW(&wc);
 }
+
+void KeepFocus(HWND window, HWND& focus, WPARAM activation) {
+    if (LOWORD(activation) == WA_INACTIVE) {
+        HWND focused = GetFocus();
+        if (focused != nullptr && GetParent(focused) == window) {
+            focus = focused;
+        }
+    } else if (focus != nullptr) {
+        SetFocus(focus);
+    }
+}

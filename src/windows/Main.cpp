@@ -123,27 +123,13 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     case WM_ACTIVATE:
-        // A window not built from a dialog template does not give the focus back to its
-        // control by itself.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            HWND focused = GetFocus();
-            if (focused != nullptr && GetParent(focused) == window_) {
-                focus_ = focused;
-            }
-        } else if (focus_ != nullptr) {
-            SetFocus(focus_);
-        }
+        KeepFocus(window_, focus_, wParam);
         return 0;
     case WM_DESTROY:
         if (mainWindow_) {
             PostQuitMessage(0);  // the main window's close ends the program
         }
         return 0;
-    case WM_NCDESTROY: {
-        const LRESULT result = DefWindowProcW(window_, message, wParam, lParam);
-        window_ = nullptr;
-        return result;
-    }
     }
     return DefWindowProcW(window_, message, wParam, lParam);
 }

@@ -90,23 +90,11 @@ LRESULT NameDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORBTN:
         return reinterpret_cast<LRESULT>(formBrush_);
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            HWND focused = GetFocus();
-            if (focused != nullptr && GetParent(focused) == window_) {
-                focus_ = focused;
-            }
-        } else if (focus_ != nullptr) {
-            SetFocus(focus_);
-        }
+        KeepFocus(window_, focus_, wParam);
         return 0;
     case WM_CLOSE:  // the frame's close box: hides, like Cancel
         Close();
         return 0;
-    case WM_NCDESTROY: {
-        const LRESULT result = DefWindowProcW(window_, message, wParam, lParam);
-        window_ = nullptr;
-        return result;
-    }
     }
     return DefWindowProcW(window_, message, wParam, lParam);
 }
