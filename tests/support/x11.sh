@@ -1,0 +1,68 @@
+# Shell helpers for driving real windows on an X server, shared by the tests of both
+# programs. Source it; it expects a function `fail` that reports and exits.
+
+# The visible windows with exactly this title, one id per line.
+windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
+
+size_of() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
+
+# The visible window with this title and this size (WIDTHxHEIGHT), if there is one.
+window_sized() {  # title size
+    local id
+    for id in $(windows_named "$1"); do
+        [ "$(size_of "$id")" = "$2" ] && { echo "$id"; return 0; }
+    done
+    return 1
+}
+
+wait_for_window() {  # title [count]
+    local want=${2:-1}
+    for _ in $(seq 300); do
+        [ "$(windows_named "$1" | wc -l)" -ge "$want" ] && return 0
+        sleep 0.1
+    done
+    fail "no window titled '$1' came up"
+}
+
+# Stacking order from the window manager, bottom first, as decimal ids.
+stacking() {
+    xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,/ /g' | xargs -n1 printf '%d\n'
+}
+
+is_above() {  # upper lower
+    local order up low
+    order=$(stacking)
+    up=$(echo "$order" | grep -n "^$1\$" | cut -d: -f1)
+    low=$(echo "$order" | grep -n "^$2\$" | cut -d: -f1)
+    [ -n "$up" ] && [ -n "$low" ] && [ "$up" -gt "$low" ]
+}
+
+click_at() {  # window x y  (client coordinates)
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.3
+}
+
+snapshot() { xwd -silent -id "$1" | md5sum | cut -d' ' -f1; }
+
+# The colour of one pixel of a window, in client coordinates, as "r g b".
+pixel_at() {  # window x y
+    xwd -silent -id "$1" | python3 -c '
+import struct, sys
+d = sys.stdin.buffer.read()
+f = struct.unpack_from(">25I", d)
+header, width, order, bpp, line, ncolors = f[0], f[4], f[7], f[11], f[12], f[19]
+x, y = int(sys.argv[1]), int(sys.argv[2])
+at = header + ncolors * 12 + y * line + x * bpp // 8
+v = int.from_bytes(d[at:at + bpp // 8], "little" if order == 0 else "big")
+print(v >> 16 & 255, v >> 8 & 255, v & 255)' "$2" "$3"
+}
+
+# Activates a window and presses Return in it (the OK of an error box), retrying while the
+# window manager is still settling.
+press_return_in() {
+    for _ in $(seq 20); do
+        xdotool windowactivate --sync "$1" key Return 2>/dev/null && return 0
+        sleep 0.2
+    done
+    fail "could not activate window $1"
+}

@@ -1,0 +1,89 @@
+// Reads the game's windows from outside, as a test sees them: run in the same Wine prefix, it
+// lists every visible top-level window with its class, title, place, size and whether it is
+// enabled and active, and under each its controls by id with their class, style and text,
+// and the control that has the keyboard focus. Writes nothing but its standard output.
+//   probe.exe            all visible top-level windows
+//   probe.exe close T    asks the visible window titled T to close (WM_CLOSE)
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string Utf8(const wchar_t* text) {
+    char out[2048];
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, out, sizeof out, nullptr, nullptr);
+    return n > 0 ? std::string(out) : std::string();
+}
+
+// A text on one line: line breaks written as \n. Asked with WM_GETTEXT, which reaches the
+// control itself (GetWindowText of another process's window reads only its creation name).
+std::string OneLine(HWND window) {
+    wchar_t text[2048] = {};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &ignored);
+    std::string out;
+    for (char c : Utf8(text)) {
+        if (c == '\r') {
+            continue;
+        }
+        out += c == '\n' ? std::string("\\n") : std::string(1, c);
+    }
+    return out;
+}
+
+std::string ClassOf(HWND window) {
+    wchar_t name[128] = {};
+    GetClassNameW(window, name, 128);
+    return Utf8(name);
+}
+
+BOOL CALLBACK PrintControl(HWND control, LPARAM) {
+    std::printf("  control %d %s %08lx \"%s\"\n", GetDlgCtrlID(control), ClassOf(control).c_str(),
+                static_cast<unsigned long>(GetWindowLongW(control, GWL_STYLE)),
+                OneLine(control).c_str());
+    return TRUE;
+}
+
+BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
+    if (!IsWindowVisible(window)) {
+        return TRUE;
+    }
+    RECT r{};
+    GetWindowRect(window, &r);
+    RECT client{};
+    GetClientRect(window, &client);
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &gui);
+    std::printf("window %s \"%s\" at %ld %ld size %ld %ld client %ld %ld enabled %d active %d\n",
+                ClassOf(window).c_str(), OneLine(window).c_str(), r.left, r.top, r.right - r.left,
+                r.bottom - r.top, client.right, client.bottom, IsWindowEnabled(window) ? 1 : 0,
+                gui.hwndActive == window ? 1 : 0);
+    EnumChildWindows(window, PrintControl, 0);
+    if (gui.hwndFocus != nullptr && GetAncestor(gui.hwndFocus, GA_ROOT) == window) {
+        std::printf("  focus %d\n", GetDlgCtrlID(gui.hwndFocus));
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "close") {
+        wchar_t title[256] = {};
+        MultiByteToWideChar(CP_UTF8, 0, argv[2], -1, title, 256);
+        for (HWND w = FindWindowW(nullptr, title); w != nullptr; w = FindWindowExW(nullptr, w, nullptr, title)) {
+            if (IsWindowVisible(w)) {
+                PostMessageW(w, WM_CLOSE, 0, 0);
+                return 0;
+            }
+        }
+        return 1;
+    }
+    std::printf("screen %d %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    EnumWindows(PrintWindow, 0);
+    return 0;
+}

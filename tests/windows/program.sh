@@ -1,0 +1,242 @@
+#!/usr/bin/env bash
+# Runs the real brimblet.exe under Wine, from a folder of its pictures, drives it with xdotool
+# as a player would and reads it back from outside: its windows' texts through a probe run in
+# the same Wine prefix, its pixels from the X server.
+# Usage: program.sh <scenario> <brimblet.exe> <probe.exe> <folder of the nine pictures> <wine-run.sh>
+# Run by CTest from scripts/test-windows.sh, which provides the display, a window manager and
+# the prefix's wineserver.
+set -euo pipefail
+
+scenario=$1
+program=$2
+probe_exe=$3
+pictures=$4
+wine_run=$5
+here=$(cd "$(dirname "$0")" && pwd)
+
+work=$(mktemp -d)
+app_pid=""
+cleanup() {
+    if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
+        "$wine_run" "$probe_exe" close Brimblet >/dev/null 2>&1 || true
+        sleep 1
+        kill "$app_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL (windows $scenario): $*" >&2
+    [ -s "$work/program.log" ] && sed "s/^/  program: /" "$work/program.log" >&2
+    probe | sed "s/^/  probe: /" >&2 || true
+    exit 1
+}
+
+# shellcheck source=../support/x11.sh
+source "$here/../support/x11.sh"
+
+mkdir "$work/pictures"
+cp "$pictures"/*.bmp "$work/pictures/"
+
+start_program() {
+    (cd "$work/pictures" && exec "$wine_run" "$program" >>"$work/program.log" 2>&1) &
+    app_pid=$!
+}
+
+# Every visible window of the prefix with its controls, as the probe lists them.
+probe() { "$wine_run" "$probe_exe" 2>/dev/null | tr -d '\r'; }
+
+# The text of one control of the visible window of a class.
+text_of() {  # window class, control id
+    probe | awk -v cls="$1" -v id="$2" '
+        /^window / { inside = ($2 == cls) }
+        inside && $1 == "control" && $2 == id { sub(/^[^"]*"/, ""); sub(/"$/, ""); print; exit }'
+}
+
+visible() { probe | grep -q "^window $1 "; }  # window class
+
+main_window() { window_sized Brimblet 514x316; }
+
+wait_for_main_window() {
+    for _ in $(seq 300); do main_window >/dev/null && visible TForm1 && return 0; sleep 0.1; done
+    fail "the main window did not come up"
+}
+
+wait_for_class() {  # window class
+    for _ in $(seq 300); do visible "$1" && return 0; sleep 0.1; done
+    fail "no $1 window came up"
+}
+
+wait_for_exit() {
+    for _ in $(seq 300); do
+        kill -0 "$app_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$app_pid" 2>/dev/null && fail "the program did not end"
+    local code=0
+    wait "$app_pid" || code=$?
+    app_pid=""
+    [ "$code" -eq 0 ] || fail "exit code $code"
+}
+
+# An error box: exactly one, before the main window, with the text, a stop icon and OK.
+expect_one_report() {  # text
+    wait_for_class '#32770'
+    sleep 0.5
+    local listing
+    listing=$(probe)
+    [ "$(grep -c '^window #32770 "Brimblet"' <<<"$listing")" -eq 1 ] || fail "not one error box"
+    grep -q '^window TForm1' <<<"$listing" && fail "the main window showed before the report"
+    grep -q "^  control [0-9-]* Static [0-9a-f]* \"$1\"\$" <<<"$listing" || fail "the box does not read '$1'"
+    grep -q '^  control [0-9]* Button [0-9a-f]* "OK"$' <<<"$listing" || fail "the box has no OK button"
+    grep -qE '^  control [0-9-]* Static [0-9a-f]*[3b] ""$' <<<"$listing" || fail "the box shows no icon"
+    press_return_in "$(windows_named Brimblet | while read -r id; do [ "$(size_of "$id")" != 514x316 ] && echo "$id"; done | head -1)"
+    wait_for_main_window
+    sleep 0.5
+    visible '#32770' && fail "a second error box came up"
+    return 0
+}
+
+# The counters' colours: magenta (player 2) and green (player 1), by their middles.
+is_magenta() { read -r r g b < <(pixel_at "$1" "$2" "$3"); [ "$r" -gt 150 ] && [ "$g" -lt 80 ] && [ "$b" -gt 150 ]; }
+is_green() { read -r r g b < <(pixel_at "$1" "$2" "$3"); [ "$r" -lt 80 ] && [ "$g" -gt 120 ] && [ "$b" -lt 80 ]; }
+
+close_main_window() { wmctrl -i -c "$1"; }
+
+case "$scenario" in
+startup)
+    start_program
+    wait_for_main_window
+    sleep 0.5
+    listing=$(probe)
+    grep -q '^window #32770' <<<"$listing" && fail "an error box came up"
+    grep -qE '^window TForm[23]' <<<"$listing" && fail "a name dialog is showing"
+    read -r _ sw sh < <(grep '^screen' <<<"$listing")
+    read -r x y w h < <(sed -n 's/^window TForm1 "Brimblet" at \([0-9-]*\) \([0-9-]*\) size \([0-9]*\) \([0-9]*\).*/\1 \2 \3 \4/p' <<<"$listing")
+    [ "$x" -eq $(( (sw - w) / 2 )) ] && [ "$y" -eq $(( (sh - h) / 2 )) ] || fail "not centred: $w x $h at $x,$y on $sw x $sh"
+    [ "$(awk '/^window TForm1/{m=1} m && $1=="focus"{print $2; exit}' <<<"$listing")" = 113 ] || fail "\"1 Player\" has not the focus"
+    is_magenta "$(main_window)" $((16 + 5 + 8)) $((48 + 230 + 8)) || fail "no counter on square 1"
+    close_main_window "$(main_window)"
+    wait_for_exit
+    ;;
+missing-board)
+    rm "$work/pictures/brimb.bmp"
+    start_program
+    expect_one_report "Cannot open file brimb.bmp."
+    main=$(main_window)
+    [ "$(text_of TForm1 108)$(text_of TForm1 109)" = 11 ] || fail "the read-outs are not 1 and 1"
+    is_magenta "$main" $((16 + 5 + 8)) $((48 + 230 + 8)) && fail "a counter was drawn"
+    read -r r g b < <(pixel_at "$main" $((16 + 5 + 8)) $((48 + 230 + 8)))
+    [ "$b" -gt 150 ] && [ "$r" -lt 150 ] || fail "square 1 does not show the stored board ($r $g $b)"
+    close_main_window "$main"
+    wait_for_exit
+    ;;
+two-missing)
+    rm "$work/pictures/d3.bmp" "$work/pictures/counter.bmp"
+    start_program
+    expect_one_report "Cannot open file counter.bmp."
+    close_main_window "$(main_window)"
+    wait_for_exit
+    ;;
+empty-d6)
+    : >"$work/pictures/d6.bmp"
+    start_program
+    wait_for_main_window
+    sleep 0.5
+    visible '#32770' && fail "an error box came up"
+    close_main_window "$(main_window)"
+    wait_for_exit
+    ;;
+whole-game)
+    before=$(cd "$work/pictures" && ls -l --time-style=+%s . && md5sum ./*)
+    start_program
+    wait_for_main_window
+    main=$(main_window)
+    click_at "$main" 332 168                # "1 Player"
+    wait_for_class TForm2
+    xdotool type --delay 30 "Ada"           # the name box has the focus, its text selected
+    xdotool key Return
+    sleep 0.5
+    visible TForm2 && fail "Enter did not close the dialog"
+    [ "$(text_of TForm1 104)" = "Adas position:" ] || fail "Label2 reads '$(text_of TForm1 104)'"
+    [ "$(text_of TForm1 105)" = "Freds position:" ] || fail "Label3 reads '$(text_of TForm1 105)'"
+    state="$work/referee.json"
+    echo '{"p1": 1, "p2": 1}' >"$state"
+    for click in $(seq 400); do
+        if [ $((click % 2)) -eq 1 ]; then click_at "$main" 414 286; else click_at "$main" 340 281; fi
+        log=$(text_of TForm1 112)
+        xwd -silent -id "$main" >"$work/window.xwd"
+        python3 "$here/referee.py" "$state" "$log" "$(text_of TForm1 108)" "$(text_of TForm1 109)" \
+            "$work/window.xwd" "$pictures" Ada || fail "click $click does not show what the rules predict"
+        grep -q "wins!! Congratulations!" <<<"$log" && break
+    done
+    grep -q "wins!! Congratulations!" <<<"$log" || fail "no one won in 400 clicks"
+    echo "won after $click clicks"
+    close_main_window "$main"
+    wait_for_exit
+    after=$(cd "$work/pictures" && ls -l --time-style=+%s . && md5sum ./*)
+    [ "$before" = "$after" ] || fail "the pictures' folder changed"
+    ;;
+dialog-above)
+    start_program
+    wait_for_main_window
+    main=$(main_window)
+    click_at "$main" 400 168                # "2 Players"
+    wait_for_class TForm3
+    dialog=$(windows_named "Two Player Game")
+    click_at "$main" 100 100                # on the board
+    sleep 0.3
+    is_above "$dialog" "$main" || fail "the dialog fell below the main window"
+    close_main_window "$main"
+    wait_for_exit
+    ;;
+dialog-moved)
+    start_program
+    wait_for_main_window
+    main=$(main_window)
+    click_at "$main" 332 168                # "1 Player"
+    wait_for_class TForm2
+    dialog=$(windows_named "One Player Game")
+    xdotool windowmove --sync "$dialog" 40 50
+    sleep 0.5
+    left_at=$(xwininfo -id "$dialog" | grep 'Absolute upper-left' | tr -s ' ')
+    click_at "$dialog" 108 40               # "Cancel"
+    visible TForm2 && fail "Cancel did not hide the dialog"
+    click_at "$main" 332 168
+    wait_for_class TForm2
+    sleep 0.5
+    [ "$(xwininfo -id "$dialog" | grep 'Absolute upper-left' | tr -s ' ')" = "$left_at" ] ||
+        fail "the dialog did not come back where it was left"
+    close_main_window "$main"
+    wait_for_exit
+    ;;
+close-with-dialog)
+    start_program
+    wait_for_main_window
+    main=$(main_window)
+    click_at "$main" 332 168
+    wait_for_class TForm2
+    xdotool windowmove --sync "$(windows_named "One Player Game")" 0 0   # off the buttons
+    click_at "$main" 400 168                # both dialogs open
+    wait_for_class TForm3
+    "$wine_run" "$probe_exe" close "One Player Game" >/dev/null 2>&1 || fail "no dialog to close"
+    sleep 0.5
+    visible TForm2 && fail "the close box did not hide the dialog"
+    kill -0 "$app_pid" 2>/dev/null || fail "closing a dialog ended the program"
+    "$wine_run" "$probe_exe" close Brimblet >/dev/null 2>&1   # a close request from outside
+    wait_for_exit
+    ;;
+alt-f4)
+    start_program
+    wait_for_main_window
+    main=$(main_window)
+    for _ in $(seq 20); do xdotool windowactivate --sync "$main" 2>/dev/null && break; sleep 0.2; done
+    xdotool key alt+F4
+    wait_for_exit
+    ;;
+*)
+    fail "unknown scenario"
+    ;;
+esac
+echo "PASS (windows $scenario)"
