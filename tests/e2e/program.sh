@@ -96,17 +96,6 @@ check_counters_drawn() {  # main window
         fail "no counter on square 1 (pixel $r $g $b)"
 }
 
-wait_for_exit() {
-    for _ in $(seq 300); do
-        kill -0 "$app_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$app_pid" 2>/dev/null && fail "the program did not end"
-    local code=0
-    wait "$app_pid" || code=$?
-    app_pid=""
-    [ "$code" -eq 0 ] || fail "exit code $code"
-}
 
 screen_size() { xdotool getdisplaygeometry; }
 

@@ -1,5 +1,6 @@
 # Shell helpers for driving real windows on an X server, shared by the tests of both
-# programs. Source it; it expects a function `fail` that reports and exits.
+# programs. Source it; it expects a function `fail` that reports and exits, and the process id
+# of the program under test in `app_pid`.
 
 # The visible windows with exactly this title, one id per line.
 windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
@@ -65,4 +66,17 @@ press_return_in() {
         sleep 0.2
     done
     fail "could not activate window $1"
+}
+
+# Waits for the program to end by itself, and for exit code 0.
+wait_for_exit() {
+    for _ in $(seq 300); do
+        kill -0 "$app_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$app_pid" 2>/dev/null && fail "the program did not end"
+    local code=0
+    wait "$app_pid" || code=$?
+    app_pid=""
+    [ "$code" -eq 0 ] || fail "exit code $code"
 }

@@ -68,17 +68,6 @@ wait_for_class() {  # window class
     fail "no $1 window came up"
 }
 
-wait_for_exit() {
-    for _ in $(seq 300); do
-        kill -0 "$app_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$app_pid" 2>/dev/null && fail "the program did not end"
-    local code=0
-    wait "$app_pid" || code=$?
-    app_pid=""
-    [ "$code" -eq 0 ] || fail "exit code $code"
-}
 
 # An error box: exactly one, before the main window, with the text, a stop icon and OK.
 expect_one_report() {  # text
