@@ -8,12 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh --windows
-
+scripts/build-windows.sh
 build=build-windows
-cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build"
 
 export WINEPREFIX="$PWD/$build/wine-prefix"
 export WINEDEBUG=-all
