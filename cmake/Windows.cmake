@@ -17,6 +17,7 @@ endif()
 add_subdirectory(src/game)
 add_subdirectory(src/shared)
 add_subdirectory(src/windows)
+include(cmake/WindowsRelease.cmake)
 
 if(BUILD_TESTING)
     # GoogleTest from Debian's sources, built with the cross compiler.
