@@ -19,6 +19,10 @@ add_subdirectory(src/shared)
 add_subdirectory(src/windows)
 include(cmake/WindowsRelease.cmake)
 
+# The benchmarks' floor for this build (bench/run.sh): an empty Win32 window of the game's size.
+add_executable(win32_floor WIN32 bench/win32_floor.cpp)
+target_link_options(win32_floor PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
+
 if(BUILD_TESTING)
     # GoogleTest from Debian's sources, built with the cross compiler.
     set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
