@@ -126,6 +126,13 @@ TEST(MainWindow, AppendsNeverLeaveABlankLineWhateverCameBefore) {
     log.ReplaceAll("only");
     log.AppendLine("next");
     EXPECT_EQ(log.Text(), "only\r\nnext");
+    // Once the log outgrows its box, the newest line is kept in view.
+    for (int i = 0; i < 30; ++i) {
+        log.AppendLine("line " + std::to_string(i));
+    }
+    HWND box = g.form.Control(Memo1);
+    const LRESULT lines = SendMessageW(box, EM_GETLINECOUNT, 0, 0);
+    EXPECT_GT(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), lines - 10);
 }
 
 TEST(MainWindow, FocusStartsOnOnePlayerAndTheDialogManagerTakesTabAndSpace) {
