@@ -5,6 +5,7 @@
 
 #include "BitmapFile.h"
 #include "NameDialog.h"
+#include "NameDialogs.h"
 #include "SquareCoords.h"
 #include "player1.h"
 #include "player2.h"
@@ -122,10 +123,8 @@ std::string TForm1::NameBoxText(brimblet::NameBox box) const {
 }
 
 void TForm1::ShowNameDialog(std::int32_t playMode) {
-    NameDialog* dialog = playMode == brimblet::kTwoPlayerMode
-                             ? static_cast<NameDialog*>(twoPlayerDialog_)
-                             : static_cast<NameDialog*>(onePlayerDialog_);
-    if (dialog != nullptr) {
+    if (NameDialog* dialog = brimblet::NameDialogOf<NameDialog>(playMode, onePlayerDialog_,
+                                                                twoPlayerDialog_)) {
         dialog->ShowInFront();
     }
 }

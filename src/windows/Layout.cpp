@@ -22,17 +22,17 @@ FontCache::~FontCache() {
     }
 }
 
-HFONT FontCache::Get(const FontSpec& spec) {
-    auto found = fonts_.find(spec);
+HFONT FontCache::Get(const FontSpec& design) {
+    auto found = fonts_.find(design);
     if (found != fonts_.end()) {
         return found->second;
     }
     // A negative height asks for the character height, without the internal leading.
-    HFONT font = CreateFontW(-spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE,
+    HFONT font = CreateFontW(-design.height, 0, 0, 0, design.bold ? FW_BOLD : FW_NORMAL, FALSE,
                              FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                             spec.face);
-    fonts_.emplace(spec, font);
+                             design.face);
+    fonts_.emplace(design, font);
     return font;
 }
 

@@ -67,7 +67,7 @@ public:
     FontCache(const FontCache&) = delete;
     FontCache& operator=(const FontCache&) = delete;
     ~FontCache();
-    HFONT Get(const FontSpec& spec);
+    HFONT Get(const FontSpec& design);
 
 private:
     std::map<FontSpec, HFONT> fonts_;

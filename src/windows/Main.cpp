@@ -4,6 +4,7 @@
 #include "FormProcedure.h"
 #include "MainLayout.h"
 #include "PictureBox.h"
+#include "NameDialogs.h"
 #include "SquareCoords.h"
 #include "Text.h"
 #include "player1.h"
@@ -153,24 +154,19 @@ void TForm1::DrawCounters1(std::int32_t square1, std::int32_t square2) {
 
 void TForm1::ShowDieFace(std::int32_t value) { Picture(Image2).Draw(assets_.DieFace(value), 0, 0); }
 
-// Names are read from the dialogs' boxes at the moment a message is built, never copied.
+// Names are read from the dialogs' boxes at the moment a message is built, never copied. The
+// dialogs exist from start-up on, before any message is built.
 std::string TForm1::NameBoxText(brimblet::NameBox box) const {
-    switch (box) {
-    case brimblet::NameBox::OnePlayerName:
-        return onePlayerDialog_ != nullptr ? onePlayerDialog_->PlayerName() : "Player1";
-    case brimblet::NameBox::TwoPlayerFirst:
-        return twoPlayerDialog_ != nullptr ? twoPlayerDialog_->FirstName() : "Player1";
-    case brimblet::NameBox::TwoPlayerSecond:
-        return twoPlayerDialog_ != nullptr ? twoPlayerDialog_->SecondName() : "Player2";
+    if (box == brimblet::NameBox::OnePlayerName) {
+        return onePlayerDialog_->PlayerName();
     }
-    return {};
+    return box == brimblet::NameBox::TwoPlayerFirst ? twoPlayerDialog_->FirstName()
+                                                    : twoPlayerDialog_->SecondName();
 }
 
 void TForm1::ShowNameDialog(std::int32_t playMode) {
-    NameDialog* dialog = playMode == brimblet::kTwoPlayerMode
-                             ? static_cast<NameDialog*>(twoPlayerDialog_)
-                             : static_cast<NameDialog*>(onePlayerDialog_);
-    if (dialog != nullptr) {
+    if (NameDialog* dialog = brimblet::NameDialogOf<NameDialog>(playMode, onePlayerDialog_,
+                                                                twoPlayerDialog_)) {
         dialog->ShowInFront();
     }
 }

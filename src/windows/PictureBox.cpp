@@ -19,9 +19,9 @@ PictureBox* PictureBox::FromWindow(HWND window) {
     return reinterpret_cast<PictureBox*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-PictureBox::PictureBox(HWND window, const PictureBoxSpec& spec)
-    : window_(window), centred_(spec.centred) {
-    const Bitmap picture = LoadPictureResource(spec.picture);
+PictureBox::PictureBox(HWND window, const PictureBoxSpec& design)
+    : window_(window), centred_(design.centred) {
+    const Bitmap picture = LoadPictureResource(design.picture);
     width_ = picture.width;
     height_ = picture.height;
     BITMAPINFO info{};
@@ -35,7 +35,7 @@ PictureBox::PictureBox(HWND window, const PictureBoxSpec& spec)
     surface_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     bits_ = static_cast<std::uint32_t*>(bits);
     Draw(&picture, 0, 0);
-    if (spec.autoSize) {
+    if (design.autoSize) {
         SetWindowPos(window_, nullptr, 0, 0, width_, height_,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }

@@ -36,7 +36,7 @@ public:
     std::uint32_t SurfacePixel(int x, int y) const;  // 0x00RRGGBB
 
 private:
-    PictureBox(HWND window, const PictureBoxSpec& spec);
+    PictureBox(HWND window, const PictureBoxSpec& design);
     ~PictureBox();
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -124,12 +124,12 @@ void ExpectLayout(HWND window, const FormSpec& form) {
         if (c.kind != ControlKind::Memo) {
             EXPECT_EQ(WindowText(control), c.text);
         }
-        const FontSpec& spec = c.font != nullptr ? *c.font : form.font;
+        const FontSpec& designed = c.font != nullptr ? *c.font : form.font;
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
-        EXPECT_EQ(font.lfHeight, -spec.height);
-        EXPECT_EQ(font.lfWeight, spec.bold ? FW_BOLD : FW_NORMAL);
-        EXPECT_EQ(Narrow(font.lfFaceName), Narrow(spec.face));
+        EXPECT_EQ(font.lfHeight, -designed.height);
+        EXPECT_EQ(font.lfWeight, designed.bold ? FW_BOLD : FW_NORMAL);
+        EXPECT_EQ(Narrow(font.lfFaceName), Narrow(designed.face));
     }
 }
 
