@@ -56,10 +56,13 @@ void PictureBox::Draw(const Bitmap* bitmap, int x, int y) {
     const int top = std::max(y, 0);
     const int right = std::min(x + bitmap->width, width_);
     const int bottom = std::min(y + bitmap->height, height_);
+    if (left >= right || top >= bottom) {
+        return;  // wholly outside the bitmap
+    }
     for (int row = top; row < bottom; ++row) {
         const std::uint32_t* from = &bitmap->pixels[std::size_t(row - y) * std::size_t(bitmap->width) +
                                                    std::size_t(left - x)];
-        std::copy(from, from + std::max(right - left, 0),
+        std::copy(from, from + (right - left),
                   bits_ + std::size_t(row) * std::size_t(width_) + std::size_t(left));
     }
     const POINT origin = Origin();

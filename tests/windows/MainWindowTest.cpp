@@ -228,6 +228,25 @@ TEST(MainWindow, CountersAreDrawnAtTheirSquaresPlayerTwosOnTopAndTheOldOnesGo) {
     EXPECT_EQ(g.State().GameActive, 0);
 }
 
+TEST(MainWindow, DrawingIsAnOpaqueCopyClippedToThePictureBoxesBitmap) {
+    PictureFolder folder;
+    StartedGame g;
+    PictureBox& die = g.Die();
+    const Bitmap counter = wintest::Picture("counter.bmp");
+    const std::uint32_t corner = die.SurfacePixel(28, 28);
+    die.Draw(&counter, -100, -100);  // wholly outside: nothing changes
+    die.Draw(&counter, 40, 0);
+    EXPECT_EQ(die.SurfacePixel(28, 28), corner);
+    die.Draw(&counter, -8, 21);  // the top-right quarter lands in the bottom-left corner
+    EXPECT_EQ(die.SurfacePixel(0, 28), counter.Pixel(8, 7));
+    EXPECT_EQ(die.SurfacePixel(7, 21), counter.Pixel(15, 0));
+    EXPECT_EQ(die.SurfacePixel(28, 28), corner);
+    die.Draw(nullptr, 0, 0);  // a bitmap never created draws nothing
+    Bitmap empty;
+    die.Draw(&empty, 0, 0);
+    EXPECT_EQ(die.SurfacePixel(0, 28), counter.Pixel(8, 7));
+}
+
 TEST(MainWindow, AWholeOnePlayerGameReadsAsTheTranscriptWithCountersDieAndReadOuts) {
     using brimblet::testing::Transcript;
     const Transcript expected = Transcript::Read(BRIMBLET_TRANSCRIPT);
