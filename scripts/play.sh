@@ -7,4 +7,4 @@ scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --target brimblet
 cd assets
-exec ../build/src/brimblet
+exec ../build/src/qt/brimblet
