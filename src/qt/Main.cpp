@@ -48,8 +48,9 @@ TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
     game_.FormCreate();
-    assets_.CreateAndLoad(
-        [](const char* fileName) { return LoadBitmapFile(QString::fromLatin1(fileName)); });  // SquareCoords is a constant table: complete before any file
+    assets_.CreateAndLoad([](const char* fileName) {
+        return LoadBitmapFile(QString::fromLatin1(fileName));
+    });  // SquareCoords is a constant table: complete before any file
     DrawCounters1(game_.State().Position1, game_.State().Position2);
 }
 
@@ -123,8 +124,8 @@ std::string TForm1::NameBoxText(brimblet::NameBox box) const {
 }
 
 void TForm1::ShowNameDialog(std::int32_t playMode) {
-    if (NameDialog* dialog = brimblet::NameDialogOf<NameDialog>(playMode, onePlayerDialog_,
-                                                                twoPlayerDialog_)) {
+    if (NameDialog* dialog =
+            brimblet::NameDialogOf<NameDialog>(playMode, onePlayerDialog_, twoPlayerDialog_)) {
         dialog->ShowInFront();
     }
 }

@@ -34,7 +34,6 @@ constexpr std::array<SquarePoint, kFinishSquare + 1> Make() {
 }  // namespace square_coords_detail
 
 // Indexed by square number 1..81; entry 0 is unused.
-constexpr std::array<SquarePoint, kFinishSquare + 1> SquareCoords =
-    square_coords_detail::Make();
+constexpr std::array<SquarePoint, kFinishSquare + 1> SquareCoords = square_coords_detail::Make();
 
 }  // namespace brimblet

@@ -188,15 +188,14 @@ Bitmap DecodeBitmap(const unsigned char* bytes, std::size_t size) {
     HBITMAP dib = CreateDIBSection(dc, &target, DIB_RGB_COLORS, &pixels, nullptr, 0);
     if (dib == nullptr) {
         DeleteDC(dc);
-        throw PictureError("Out of memory for a picture of " + std::to_string(input.width) +
-                           " x " + std::to_string(rows) + " pixels");
+        throw PictureError("Out of memory for a picture of " + std::to_string(input.width) + " x " +
+                           std::to_string(rows) + " pixels");
     }
     HGDIOBJ previous = SelectObject(dc, dib);
     PatBlt(dc, 0, 0, input.width, rows, BLACKNESS);
-    const int drawn = StretchDIBits(dc, 0, 0, input.width, rows, 0, 0, input.width, rows,
-                                   input.bits,
-                                   reinterpret_cast<const BITMAPINFO*>(input.info.data()),
-                                   DIB_RGB_COLORS, SRCCOPY);
+    const int drawn = StretchDIBits(
+        dc, 0, 0, input.width, rows, 0, 0, input.width, rows, input.bits,
+        reinterpret_cast<const BITMAPINFO*>(input.info.data()), DIB_RGB_COLORS, SRCCOPY);
     GdiFlush();
 
     Bitmap bitmap;
@@ -228,11 +227,13 @@ Bitmap LoadBitmapFile(const char* fileName) {
     LARGE_INTEGER size{};
     bool ok = GetFileSizeEx(file, &size) != 0;
     if (ok) {
-        bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(size.QuadPart, kMaxFileBytes)));
+        bytes.resize(
+            static_cast<std::size_t>(std::min<std::uint64_t>(size.QuadPart, kMaxFileBytes)));
         std::size_t done = 0;
         while (ok && done < bytes.size()) {
             DWORD got = 0;
-            const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+            const DWORD want =
+                static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
             ok = ReadFile(file, bytes.data() + done, want, &got, nullptr) != 0 && got > 0;
             done += got;
         }

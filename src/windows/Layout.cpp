@@ -4,8 +4,8 @@
 #include <cwchar>
 #include <vector>
 
-#include "Placement.h"
 #include "PictureBox.h"
+#include "Placement.h"
 #include "Text.h"
 
 bool FontSpec::operator<(const FontSpec& other) const {
@@ -29,9 +29,8 @@ HFONT FontCache::Get(const FontSpec& design) {
     }
     // A negative height asks for the character height, without the internal leading.
     HFONT font = CreateFontW(-design.height, 0, 0, 0, design.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                             FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                             design.face);
+                             FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, design.face);
     fonts_.emplace(design, font);
     return font;
 }
@@ -71,7 +70,9 @@ KindStyle StyleOf(const ControlSpec& c) {
         return {kPictureBoxClass, 0, 0};
     case ControlKind::Label: {
         DWORD style = SS_NOPREFIX;  // a name may hold '&'
-        style |= (c.flags & kCentred) ? SS_CENTER : (c.flags & kWordWrap) ? SS_LEFT : SS_LEFTNOWORDWRAP;
+        style |= (c.flags & kCentred)    ? SS_CENTER
+                 : (c.flags & kWordWrap) ? SS_LEFT
+                                         : SS_LEFTNOWORDWRAP;
         if (c.flags & kClickable) {
             style |= SS_NOTIFY;
         }
@@ -80,7 +81,8 @@ KindStyle StyleOf(const ControlSpec& c) {
     case ControlKind::Memo:
         return {L"EDIT", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::Button:
-        return {L"BUTTON", (c.flags & kDefaultButton) ? DWORD(BS_DEFPUSHBUTTON) : DWORD(BS_PUSHBUTTON), 0};
+        return {L"BUTTON",
+                (c.flags & kDefaultButton) ? DWORD(BS_DEFPUSHBUTTON) : DWORD(BS_PUSHBUTTON), 0};
     case ControlKind::NameBox:
         return {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     }
@@ -158,7 +160,8 @@ void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts) {
 void FitToText(HWND label) {
     const std::wstring text = Widen(WindowText(label));
     HDC dc = GetDC(label);
-    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     SelectObject(dc, previous);

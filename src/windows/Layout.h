@@ -23,7 +23,7 @@ enum class ControlKind {
     Bevel,    // a raised box
     Picture,  // a picture box holding a bitmap (PictureBox)
     Label,
-    Memo,     // read-only, multi-line, word-wrapped, no scroll bars
+    Memo,  // read-only, multi-line, word-wrapped, no scroll bars
     Button,
     NameBox,  // a single-line edit box
 };
@@ -44,9 +44,9 @@ struct ControlSpec {
     const char* text;
     const FontSpec* font;  // nullptr: the window's own font
     unsigned flags;
-    int tabOrder;  // -1: not a tab stop
-    int picture;   // the built-in picture's resource id, or 0
-    int maxLength; // name boxes: the most characters they take, or 0
+    int tabOrder;   // -1: not a tab stop
+    int picture;    // the built-in picture's resource id, or 0
+    int maxLength;  // name boxes: the most characters they take, or 0
 };
 
 struct FormSpec {

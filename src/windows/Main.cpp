@@ -3,8 +3,8 @@
 #include "BitmapFile.h"
 #include "FormProcedure.h"
 #include "MainLayout.h"
-#include "PictureBox.h"
 #include "NameDialogs.h"
+#include "PictureBox.h"
 #include "SquareCoords.h"
 #include "Text.h"
 #include "player1.h"
@@ -165,8 +165,8 @@ std::string TForm1::NameBoxText(brimblet::NameBox box) const {
 }
 
 void TForm1::ShowNameDialog(std::int32_t playMode) {
-    if (NameDialog* dialog = brimblet::NameDialogOf<NameDialog>(playMode, onePlayerDialog_,
-                                                                twoPlayerDialog_)) {
+    if (NameDialog* dialog =
+            brimblet::NameDialogOf<NameDialog>(playMode, onePlayerDialog_, twoPlayerDialog_)) {
         dialog->ShowInFront();
     }
 }

@@ -52,14 +52,8 @@ constexpr ControlSpec kControls[] = {
 };
 // clang-format on
 
-constexpr FormSpec kForm{L"TForm1",
-                         "Brimblet",
-                         514,
-                         316,
-                         WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                         0,
-                         kFormFont,
-                         kControls,
-                         std::size(kControls)};
+constexpr FormSpec kForm{
+    L"TForm1", "Brimblet",          514, 316, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, kFormFont,
+    kControls, std::size(kControls)};
 
 }  // namespace form1

@@ -14,7 +14,8 @@ void MessageLog::ReplaceAll(const std::string& text) {
 void MessageLog::AppendLine(const std::string& text) {
     const std::string content = Text();
     const bool lastLineEmpty =
-        content.empty() || (content.size() >= 2 && content.compare(content.size() - 2, 2, kLineBreak) == 0);
+        content.empty() ||
+        (content.size() >= 2 && content.compare(content.size() - 2, 2, kLineBreak) == 0);
     const std::string addition = lastLineEmpty ? text + kLineBreak : kLineBreak + text;
     const int end = GetWindowTextLengthW(box_);
     SendMessageW(box_, EM_SETSEL, static_cast<WPARAM>(end), static_cast<LPARAM>(end));
@@ -30,7 +31,8 @@ std::vector<std::string> MessageLog::Lines() const {
     std::vector<std::string> lines;
     const std::string content = Text();
     std::size_t start = 0;
-    for (std::size_t at; (at = content.find(kLineBreak, start)) != std::string::npos; start = at + 2) {
+    for (std::size_t at; (at = content.find(kLineBreak, start)) != std::string::npos;
+         start = at + 2) {
         lines.push_back(content.substr(start, at - start));
     }
     if (start < content.size()) {

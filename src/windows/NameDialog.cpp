@@ -43,7 +43,8 @@ void NameDialog::Create(HWND owner) {
 void NameDialog::ShowInFront() {
     if (!placed_) {
         const POINT at = CentredOnScreen(window_);
-        SetWindowPos(window_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(window_, nullptr, at.x, at.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         placed_ = true;
     }
     ShowWindow(window_, SW_SHOW);

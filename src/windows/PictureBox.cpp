@@ -60,8 +60,9 @@ void PictureBox::Draw(const Bitmap* bitmap, int x, int y) {
         return;  // wholly outside the bitmap
     }
     for (int row = top; row < bottom; ++row) {
-        const std::uint32_t* from = &bitmap->pixels[std::size_t(row - y) * std::size_t(bitmap->width) +
-                                                   std::size_t(left - x)];
+        const std::uint32_t* from =
+            &bitmap->pixels[std::size_t(row - y) * std::size_t(bitmap->width) +
+                            std::size_t(left - x)];
         std::copy(from, from + (right - left),
                   bits_ + std::size_t(row) * std::size_t(width_) + std::size_t(left));
     }
@@ -142,7 +143,8 @@ LRESULT CALLBACK PictureBox::Procedure(HWND window, UINT message, WPARAM wParam,
         [&]() -> LRESULT {
             if (message == WM_NCCREATE) {
                 const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-                auto* box = new PictureBox(window, *static_cast<const PictureBoxSpec*>(create->lpCreateParams));
+                auto* box = new PictureBox(
+                    window, *static_cast<const PictureBoxSpec*>(create->lpCreateParams));
                 SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(box));
             }
             PictureBox* box = FromWindow(window);

@@ -9,7 +9,12 @@
 // The one-player name dialog's design. Pixels within the client area.
 namespace form2 {
 
-enum ControlId : int { Label4 = 201, Edit1 = 202, Button1 = name_dialog::Button1, Button2 = name_dialog::Button2 };
+enum ControlId : int {
+    Label4 = 201,
+    Edit1 = 202,
+    Button1 = name_dialog::Button1,
+    Button2 = name_dialog::Button2
+};
 
 // clang-format off
 constexpr ControlSpec kControls[] = {
@@ -25,7 +30,8 @@ constexpr FormSpec kForm{L"TForm2",
                          "One Player Game",
                          323,
                          57,
-                         WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN,
+                         WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
+                             WS_CLIPCHILDREN,
                          WS_EX_TOPMOST,
                          kFormFont,
                          kControls,

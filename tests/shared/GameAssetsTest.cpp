@@ -31,7 +31,9 @@ struct FakeLoader {
 
 // L loaded, E created but empty, N never created: board, counter 1, counter 2, faces 1..6.
 std::string Split(const GameAssets<FakeBitmap>& a) {
-    auto state = [](const FakeBitmap* b) { return b == nullptr ? 'N' : b->file.empty() ? 'E' : 'L'; };
+    auto state = [](const FakeBitmap* b) {
+        return b == nullptr ? 'N' : b->file.empty() ? 'E' : 'L';
+    };
     std::string s{state(a.Board()), state(a.Counter1()), state(a.Counter2()), ' '};
     for (int v = 1; v <= 6; ++v) {
         s += state(a.DieFace(v));
@@ -56,9 +58,9 @@ TEST(GameAssets, AllFilesLoadInOrderByBareName) {
     GameAssets<FakeBitmap> assets;
     FakeLoader loader;
     assets.CreateAndLoad(std::ref(loader));
-    EXPECT_EQ(loader.tried, (std::vector<std::string>{"brimb.bmp", "counter.bmp", "counter2.bmp",
-                                                      "d1.bmp", "d2.bmp", "d3.bmp", "d4.bmp",
-                                                      "d5.bmp", "d6.bmp"}));
+    EXPECT_EQ(loader.tried,
+              (std::vector<std::string>{"brimb.bmp", "counter.bmp", "counter2.bmp", "d1.bmp",
+                                        "d2.bmp", "d3.bmp", "d4.bmp", "d5.bmp", "d6.bmp"}));
     EXPECT_EQ(Split(assets), "LLL LLLLLL");
     EXPECT_EQ(assets.DieFace(4)->file, "d4.bmp");
     EXPECT_EQ(assets.DieFace(0), nullptr);

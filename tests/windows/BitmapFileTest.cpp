@@ -68,8 +68,8 @@ TEST(WindowsBitmapFile, EveryDepthDecodesToTheSamePixels) {
     EXPECT_EQ(eight.pixels, rgb.pixels);
     const Bitmap four = Decode(Bmp(2, 2, 4, BI_RGB, palette, {0x01, 0, 0, 0, 0x23, 0, 0, 0}));
     EXPECT_EQ(four.pixels, rgb.pixels);
-    const Bitmap topDown = Decode(Bmp(2, -2, 32, BI_RGB, {},
-                                      {0, 0, 0xff, 0, 0xff, 0xff, 0xff, 0, 0xff, 0, 0, 0, 0, 0xff, 0, 0}));
+    const Bitmap topDown = Decode(Bmp(
+        2, -2, 32, BI_RGB, {}, {0, 0, 0xff, 0, 0xff, 0xff, 0xff, 0, 0xff, 0, 0, 0, 0, 0xff, 0, 0}));
     EXPECT_EQ(topDown.pixels, rgb.pixels);
     // Run-length coded: two pixels of 2, one of 3 and one of 1, with end marks.
     const Bitmap rle = Decode(Bmp(2, 2, 8, BI_RLE8, palette, {1, 0, 1, 1, 0, 0, 1, 2, 1, 3, 0, 1}));
@@ -116,7 +116,8 @@ TEST(WindowsBitmapFile, CutAndScrambledPicturesNeverCrash) {
     for (const char* name : {"d3.bmp", "counter.bmp"}) {
         const std::string file = (std::string(BRIMBLET_ASSETS_DIR "/") + name);
         Bitmap original = LoadBitmapFile(file.c_str());
-        HANDLE h = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        HANDLE h = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                               0, nullptr);
         Bytes bytes(GetFileSize(h, nullptr));
         DWORD got = 0;
         ReadFile(h, bytes.data(), DWORD(bytes.size()), &got, nullptr);
@@ -131,7 +132,8 @@ TEST(WindowsBitmapFile, CutAndScrambledPicturesNeverCrash) {
         for (int round = 0; round < 3000; ++round) {
             Bytes damaged = bytes;
             for (int flips = 0; flips < 4; ++flips) {
-                const std::size_t at = 2 + random() % std::min<std::size_t>(damaged.size() - 2, 120);
+                const std::size_t at =
+                    2 + random() % std::min<std::size_t>(damaged.size() - 2, 120);
                 damaged[at] = static_cast<unsigned char>(random());
             }
             try {

@@ -5,8 +5,8 @@
 #include "SquareCoords.h"
 #include "Text.h"
 #include "Transcript.h"
-#include "player1Layout.h"
 #include "WindowsTestSupport.h"
+#include "player1Layout.h"
 
 namespace {
 
@@ -77,7 +77,8 @@ TEST(MainWindow, OverlappingControlsStackInCreationOrderAndTabFollowsTheDesign) 
     PictureFolder folder;
     StartedGame g;
     auto above = [&](int upper, int lower) {
-        for (HWND w = GetWindow(g.form.Control(upper), GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        for (HWND w = GetWindow(g.form.Control(upper), GW_HWNDNEXT); w;
+             w = GetWindow(w, GW_HWNDNEXT)) {
             if (w == g.form.Control(lower)) {
                 return true;
             }
@@ -97,7 +98,8 @@ TEST(MainWindow, OverlappingControlsStackInCreationOrderAndTabFollowsTheDesign) 
 TEST(MainWindow, TheLogStartsWithTheWelcomeAndCanBeReadButNotChanged) {
     PictureFolder folder;
     StartedGame g;
-    EXPECT_EQ(g.Text(Memo1), "Welcome to \r\nBrimblet.\r\nPlease choose the number \r\nof players:");
+    EXPECT_EQ(g.Text(Memo1),
+              "Welcome to \r\nBrimblet.\r\nPlease choose the number \r\nof players:");
     const LONG style = GetWindowLongW(g.form.Control(Memo1), GWL_STYLE);
     EXPECT_TRUE(style & ES_READONLY);
     EXPECT_TRUE(style & ES_MULTILINE);
@@ -184,7 +186,8 @@ TEST(MainWindow, TheDieAndItsCaptionThrowOnlyOnceAModeIsChosen) {
     EXPECT_EQ(g.Text(position2), "6");
 
     g.Press(Restart);
-    EXPECT_EQ(g.Log(), (std::vector<std::string>{"Press one of the buttons for different players."}));
+    EXPECT_EQ(g.Log(),
+              (std::vector<std::string>{"Press one of the buttons for different players."}));
     EXPECT_EQ(g.Text(position1), "1");
     EXPECT_TRUE(Shows(g.Die(), wintest::Picture("d5.bmp"), 0, 0));  // Restart leaves the die
 }

@@ -70,7 +70,8 @@ TEST(StartupPictures, EachKindOfBadFileHasItsOwnText) {
         if (row.report != nullptr) {
             EXPECT_EQ(g.reports.texts[0], row.report);
         } else {
-            EXPECT_EQ(g.reports.texts[0].rfind("Bitmap image is damaged", 0), 0u) << g.reports.texts[0];
+            EXPECT_EQ(g.reports.texts[0].rfind("Bitmap image is damaged", 0), 0u)
+                << g.reports.texts[0];
         }
         EXPECT_EQ(Split(g.form.Assets()), row.split);
         ExpectNoCountersDrawn(g);

@@ -126,7 +126,8 @@ void ExpectLayout(HWND window, const FormSpec& form) {
         }
         const FontSpec& designed = c.font != nullptr ? *c.font : form.font;
         LOGFONTW font{};
-        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+                   &font);
         EXPECT_EQ(font.lfHeight, -designed.height);
         EXPECT_EQ(font.lfWeight, designed.bold ? FW_BOLD : FW_NORMAL);
         EXPECT_EQ(Narrow(font.lfFaceName), Narrow(designed.face));

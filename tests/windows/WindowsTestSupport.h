@@ -51,8 +51,8 @@ public:
     StartedGame& operator=(const StartedGame&) = delete;
 
     std::string Text(int id) const;
-    RECT Bounds(int id) const;  // in the window's client coordinates
-    void Press(int button) const;       // a button, clicked
+    RECT Bounds(int id) const;                 // in the window's client coordinates
+    void Press(int button) const;              // a button, clicked
     void ClickAt(int id, int x, int y) const;  // a mouse click in a control
     void ClickAt(HWND control, int x, int y) const;
     void ClickDie() const;

@@ -75,7 +75,8 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "close") {
         wchar_t title[256] = {};
         MultiByteToWideChar(CP_UTF8, 0, argv[2], -1, title, 256);
-        for (HWND w = FindWindowW(nullptr, title); w != nullptr; w = FindWindowExW(nullptr, w, nullptr, title)) {
+        for (HWND w = FindWindowW(nullptr, title); w != nullptr;
+             w = FindWindowExW(nullptr, w, nullptr, title)) {
             if (IsWindowVisible(w)) {
                 PostMessageW(w, WM_CLOSE, 0, 0);
                 return 0;
