@@ -53,6 +53,12 @@ private:
     FontCache fonts_;
 };
 
+// The frame both dialogs have: fixed in size, with the system menu, minimise and maximise,
+// and always on top.
+constexpr DWORD kNameDialogStyle =
+    WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kNameDialogExStyle = WS_EX_TOPMOST;
+
 // The ids both dialogs give their buttons.
 namespace name_dialog {
 enum ControlId : int { Button1 = 301, Button2 = 302 };

@@ -30,9 +30,8 @@ constexpr FormSpec kForm{L"TForm2",
                          "One Player Game",
                          323,
                          57,
-                         WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
-                             WS_CLIPCHILDREN,
-                         WS_EX_TOPMOST,
+                         kNameDialogStyle,
+                         kNameDialogExStyle,
                          kFormFont,
                          kControls,
                          std::size(kControls)};

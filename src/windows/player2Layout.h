@@ -34,9 +34,8 @@ constexpr FormSpec kForm{L"TForm3",
                          "Two Player Game",
                          352,
                          103,
-                         WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX |
-                             WS_CLIPCHILDREN,
-                         WS_EX_TOPMOST,
+                         kNameDialogStyle,
+                         kNameDialogExStyle,
                          kFormFont,
                          kControls,
                          std::size(kControls)};

@@ -47,12 +47,14 @@ start_program() {
 # Every visible window of the prefix with its controls, as the probe lists them.
 probe() { "$wine_run" "$probe_exe" 2>/dev/null | tr -d '\r'; }
 
-# The text of one control of the visible window of a class.
-text_of() {  # window class, control id
-    probe | awk -v cls="$1" -v id="$2" '
+# The text of one control of the visible window of a class, from a probe's listing on the
+# standard input, or from a new one.
+text_in() {  # window class, control id
+    awk -v cls="$1" -v id="$2" '
         /^window / { inside = ($2 == cls) }
         inside && $1 == "control" && $2 == id { sub(/^[^"]*"/, ""); sub(/"$/, ""); print; exit }'
 }
+text_of() { probe | text_in "$@"; }
 
 visible() { probe | grep -q "^window $1 "; }  # window class
 
@@ -154,9 +156,11 @@ whole-game)
     echo '{"p1": 1, "p2": 1}' >"$state"
     for click in $(seq 400); do
         if [ $((click % 2)) -eq 1 ]; then click_at "$main" 414 286; else click_at "$main" 340 281; fi
-        log=$(text_of TForm1 112)
+        listing=$(probe)
+        log=$(text_in TForm1 112 <<<"$listing")
         xwd -silent -id "$main" >"$work/window.xwd"
-        python3 "$here/referee.py" "$state" "$log" "$(text_of TForm1 108)" "$(text_of TForm1 109)" \
+        python3 "$here/referee.py" "$state" "$log" "$(text_in TForm1 108 <<<"$listing")" \
+            "$(text_in TForm1 109 <<<"$listing")" \
             "$work/window.xwd" "$pictures" Ada || fail "click $click does not show what the rules predict"
         grep -q "wins!! Congratulations!" <<<"$log" && break
     done
