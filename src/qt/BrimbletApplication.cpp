@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 
 #include <exception>
 
@@ -53,10 +54,21 @@ QSize FrameOf(const QWidget& window) {
     return plausible ? frame : QSize();
 }
 
+// How often, and how far apart, a window that shows no frame yet at its first paint is looked
+// at again: a window manager may frame it a little later.
+constexpr int kFrameChecks = 10;
+constexpr int kFrameCheckMs = 50;
+
 // Once framed, the window is centred again if its frame turned out other than it was taken
 // to be, unless it has been resized meanwhile.
-void CentreWithFrame(QWidget& window, QSize size, QSize assumedFrame) {
+void CentreWithFrame(QWidget& window, QSize size, QSize assumedFrame, int checksLeft) {
     const QSize frame = FrameOf(window);
+    if (frame == assumedFrame && frame.isEmpty() && checksLeft > 0) {
+        QTimer::singleShot(kFrameCheckMs, &window, [&window, size, assumedFrame, checksLeft] {
+            CentreWithFrame(window, size, assumedFrame, checksLeft - 1);
+        });
+        return;
+    }
     if (frame != assumedFrame && window.size() == size) {
         CentreOnScreen(window, size, frame);
     }
@@ -139,7 +151,8 @@ bool BrimbletApplication::eventFilter(QObject* watched, QEvent* event) {
             window->setProperty(kFramePendingProperty, QVariant());
             const QSize size = window->size();
             QMetaObject::invokeMethod(
-                window, [window, size, frame] { CentreWithFrame(*window, size, frame); },
+                window,
+                [window, size, frame] { CentreWithFrame(*window, size, frame, kFrameChecks); },
                 Qt::QueuedConnection);
         } else if (event->type() == QEvent::Close && window == form1_.get()) {
             quit();  // the loop ends once this close has been handled

@@ -14,8 +14,14 @@ pictures=$(readlink -f "${3:-.}")
 work=$(mktemp -d)
 app_pid=""
 wm_pid=""
+# A process and everything it started (the program runs below its own bus's launcher).
+kill_tree() {
+    local child
+    for child in $(pgrep -P "$1"); do kill_tree "$child"; done
+    kill "$1" 2>/dev/null || true
+}
 cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$app_pid" ] && kill_tree "$app_pid"
     [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -52,7 +58,7 @@ case "$scenario" in desktop-entry|terminal) ;; *) cp "$pictures"/*.bmp "$work/" 
 # that nothing it starts (the accessibility bus, say) outlives it, whether or not the machine
 # has a session bus of its own or can launch one.
 start_program() {  # [wrapper...]
-    (cd "$work" && exec dbus-run-session -- "$@" "$program" 2>>"$work/program.log") &
+    (cd "$work" && exec dbus-run-session -- "$@" "$program" >>"$work/program.log" 2>&1) &
     app_pid=$!
 }
 
@@ -222,7 +228,7 @@ desktop-entry|terminal)
         folder=""
     fi
     mkdir -p "$work/home"
-    (cd "${folder:-$work/home}" && exec dbus-run-session -- $command 2>>"$work/program.log") &
+    (cd "${folder:-$work/home}" && exec dbus-run-session -- $command >>"$work/program.log" 2>&1) &
     app_pid=$!
     wait_for_main_window
     sleep 0.5
