@@ -14,16 +14,13 @@ constexpr const wchar_t* kTitle = L"Brimblet";
 
 void RegisterClasses(HINSTANCE instance) {
     static const bool registered = [instance] {
-        WNDCLASSW wc{};
+        WNDCLASSW wc{};  // never shown, so it has no icon
         wc.lpfnWndProc = &DefWindowProcW;
         wc.hInstance = instance;
-        wc.hIcon = LoadIconW(instance, L"MAINICON");
         wc.lpszClassName = kApplicationClass;
         RegisterClassW(&wc);
         PictureBox::Register(instance);
-        TForm1::Register(instance);
-        TForm2::Register(instance);
-        TForm3::Register(instance);
+        TForm1::Register(instance);  // the dialogs register theirs with their first window
         return true;
     }();
     (void)registered;
@@ -31,12 +28,17 @@ void RegisterClasses(HINSTANCE instance) {
 
 }  // namespace
 
-Application::Application(HINSTANCE instance) {
+Application::Application(HINSTANCE instance) : instance_(instance) {
     RegisterClasses(instance);
-    // The title is set before any window of the game exists.
-    window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kApplicationClass, kTitle, WS_POPUP, 0, 0, 0, 0,
-                              nullptr, nullptr, instance, nullptr);
-    SetReportOwner(window_);
+    SetReportOwner([this] { return Handle(); });
+}
+
+HWND Application::Handle() {
+    if (window_ == nullptr) {
+        window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kApplicationClass, kTitle, WS_POPUP, 0, 0, 0, 0,
+                                  nullptr, nullptr, instance_, nullptr);
+    }
+    return window_;
 }
 
 Application::~Application() {
@@ -44,17 +46,17 @@ Application::~Application() {
     form2_.reset();
     form1_.reset();
     SetReportOwner(nullptr);
-    DestroyWindow(window_);
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+    }
 }
 
 void Application::CreateForms(const brimblet::UtcClock& clock) {
     form1_ = std::make_unique<TForm1>(clock);
     form1_->MakeMainWindow();
     form1_->Create();
-    form2_ = std::make_unique<TForm2>(*form1_);
-    form2_->Create(form1_->Handle());
+    form2_ = std::make_unique<TForm2>(*form1_);  // their windows wait for their first showing
     form3_ = std::make_unique<TForm3>(*form1_);
-    form3_->Create(form1_->Handle());
     form1_->SetNameDialogs(form2_.get(), form3_.get());
 }
 

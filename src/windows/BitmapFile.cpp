@@ -245,12 +245,32 @@ Bitmap LoadBitmapFile(const char* fileName) {
     return DecodeBitmap(bytes.data(), bytes.size());
 }
 
-Bitmap LoadPictureResource(int id) {
+namespace {
+
+struct ResourceBytes {
+    const unsigned char* data;
+    std::size_t size;
+};
+
+ResourceBytes PictureResource(int id) {
     HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10) /* RCDATA */);
     HGLOBAL loaded = found != nullptr ? LoadResource(nullptr, found) : nullptr;
     const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
     if (data == nullptr) {
         throw PictureError("The built-in picture " + std::to_string(id) + " is missing");
     }
-    return DecodeBitmap(static_cast<const unsigned char*>(data), SizeofResource(nullptr, found));
+    return {static_cast<const unsigned char*>(data), SizeofResource(nullptr, found)};
+}
+
+}  // namespace
+
+Bitmap LoadPictureResource(int id) {
+    const ResourceBytes bytes = PictureResource(id);
+    return DecodeBitmap(bytes.data, bytes.size);
+}
+
+SIZE PictureResourceSize(int id) {
+    const ResourceBytes bytes = PictureResource(id);
+    const DecoderInput input = Parse(bytes.data, bytes.size);
+    return {input.width, input.height < 0 ? -input.height : input.height};
 }

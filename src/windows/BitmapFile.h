@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <cstddef>
 
 #include "Bitmap.h"
@@ -16,3 +18,5 @@ Bitmap DecodeBitmap(const unsigned char* bytes, std::size_t size);
 
 // A picture built into the executable: the bytes of a BMP file as an RCDATA resource.
 Bitmap LoadPictureResource(int id);
+// Its width and height, read from its header without decoding it.
+SIZE PictureResourceSize(int id);

@@ -4,7 +4,7 @@
 
 namespace {
 
-HWND reportOwner = nullptr;
+std::function<HWND()> reportOwner;
 ReportSink reportSink;
 
 BOOL CALLBACK DisableOne(HWND window, LPARAM disabled) {
@@ -17,7 +17,7 @@ BOOL CALLBACK DisableOne(HWND window, LPARAM disabled) {
 
 }  // namespace
 
-void SetReportOwner(HWND owner) { reportOwner = owner; }
+void SetReportOwner(std::function<HWND()> owner) { reportOwner = std::move(owner); }
 
 ReportSink SetReportSink(ReportSink sink) {
     ReportSink previous = std::move(reportSink);
@@ -37,7 +37,8 @@ void ReportError(const std::string& text) {
     if (reportSink) {
         reportSink(message);
     } else {
-        MessageBoxA(reportOwner, message.c_str(), "Brimblet", MB_OK | MB_ICONERROR);
+        MessageBoxA(reportOwner ? reportOwner() : nullptr, message.c_str(), "Brimblet",
+                    MB_OK | MB_ICONERROR);
     }
     for (HWND window : disabled) {
         if (IsWindow(window)) {

@@ -12,8 +12,9 @@
 // while it is open; the window that was active before is active again afterwards.
 void ReportError(const std::string& text);
 
-// The window that owns the reports (the application's window).
-void SetReportOwner(HWND owner);
+// Gives the window that owns the reports (the application's window), asked for when a report
+// is shown; an empty function leaves reports without an owner.
+void SetReportOwner(std::function<HWND()> owner);
 
 // Where reports go instead of a message box, for tests that capture them; an empty function
 // restores the message box. Returns the one it replaces.

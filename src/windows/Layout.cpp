@@ -106,38 +106,9 @@ std::string WithWindowsLineBreaks(const char* text) {
 void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
     SendMessageW(parent, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(form.font)), FALSE);
-    std::vector<HWND> created;
-    for (std::size_t i = 0; i < form.controlCount; ++i) {
-        const ControlSpec& c = form.controls[i];
-        const KindStyle kind = StyleOf(c);
-        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style;
-        if (c.tabOrder >= 0) {
-            style |= WS_TABSTOP;
-        }
-        PictureBoxSpec picture{c.picture, (c.flags & kCentred) != 0, (c.flags & kAutoSize) != 0};
-        HWND control = CreateWindowExW(
-            kind.exStyle, kind.windowClass, Widen(WithWindowsLineBreaks(c.text)).c_str(), style,
-            c.left, c.top, c.width, c.height, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance,
-            c.kind == ControlKind::Picture ? &picture : nullptr);
-        SendMessageW(control, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(fonts.Get(c.font != nullptr ? *c.font : form.font)),
-                     FALSE);
-        if (c.kind == ControlKind::Memo) {
-            editProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-                control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MemoProcedure)));
-        }
-        if (c.maxLength > 0) {
-            SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(c.maxLength), 0);
-        }
-        if (c.kind == ControlKind::Label && (c.flags & kAutoSize)) {
-            FitToText(control);
-        }
-        created.push_back(control);
-    }
-
-    // Top of the stacking order first: the tab stops in tab order, then the others, the last
-    // created on top. Overlapping controls are never tab stops, so they keep creation order.
+    // Each new control goes to the bottom of the stacking order, so the controls are created
+    // from the top down: the tab stops in tab order, then the others, the last of the design
+    // on top. Overlapping controls are never tab stops, so they keep the design's order.
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < form.controlCount; ++i) {
         if (form.controls[i].tabOrder >= 0) {
@@ -153,7 +124,36 @@ void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts) {
         }
     }
     for (std::size_t i : order) {
-        SetWindowPos(created[i], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        const ControlSpec& c = form.controls[i];
+        const KindStyle kind = StyleOf(c);
+        DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | kind.style;
+        if (c.tabOrder >= 0) {
+            style |= WS_TABSTOP;
+        }
+        PictureBoxSpec picture{c.picture, (c.flags & kCentred) != 0, (c.flags & kAutoSize) != 0};
+        // An edit box gets its text after its font, so that it lays its lines out once.
+        const bool edit = c.kind == ControlKind::Memo || c.kind == ControlKind::NameBox;
+        const std::wstring text = Widen(WithWindowsLineBreaks(c.text));
+        HWND control = CreateWindowExW(
+            kind.exStyle, kind.windowClass, edit ? L"" : text.c_str(), style, c.left, c.top,
+            c.width, c.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
+            instance, c.kind == ControlKind::Picture ? &picture : nullptr);
+        SendMessageW(control, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(fonts.Get(c.font != nullptr ? *c.font : form.font)),
+                     FALSE);
+        if (edit && !text.empty()) {
+            SetWindowTextW(control, text.c_str());
+        }
+        if (c.kind == ControlKind::Memo) {
+            editProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+                control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MemoProcedure)));
+        }
+        if (c.maxLength > 0) {
+            SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(c.maxLength), 0);
+        }
+        if (c.kind == ControlKind::Label && (c.flags & kAutoSize)) {
+            FitToText(control);
+        }
     }
 }
 

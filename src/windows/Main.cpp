@@ -48,9 +48,13 @@ void TForm1::Show() {
     UpdateWindow(window_);
 }
 
+// "1 Player" becomes the form's focused control: it has the keyboard focus at once if the
+// form is active, and otherwise as soon as the form is activated (showing it does that).
 void TForm1::FormShow() {
     focus_ = Control(Player1);
-    SetFocus(focus_);
+    if (GetActiveWindow() == window_) {
+        SetFocus(focus_);
+    }
 }
 
 PictureBox& TForm1::Picture(int id) const { return *PictureBox::FromWindow(Control(id)); }

@@ -1,6 +1,9 @@
 #include "NameDialog.h"
 
+#include <stdexcept>
+
 #include "FormProcedure.h"
+#include "Main.h"
 #include "Text.h"
 
 namespace {
@@ -19,10 +22,6 @@ LRESULT CALLBACK NameBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-void NameDialog::Register(HINSTANCE instance, const FormSpec& form) {
-    RegisterFormClass(instance, form.windowClass, &FormProcedure<NameDialog>);
-}
-
 NameDialog::NameDialog(TForm1& mainForm, const FormSpec& form)
     : mainForm_(mainForm), form_(form), formBrush_(CreateSolidBrush(kFormColour)) {}
 
@@ -33,30 +32,55 @@ NameDialog::~NameDialog() {
     DeleteObject(formBrush_);
 }
 
-void NameDialog::Create(HWND owner) {
-    const SIZE outer = OuterSize(form_);
-    CreateWindowExW(form_.exStyle, form_.windowClass, Widen(form_.caption).c_str(), form_.style,
-                    CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, owner, nullptr,
-                    GetModuleHandleW(nullptr), this);
+HWND NameDialog::Handle() {
+    if (window_ == nullptr) {
+        HINSTANCE instance = GetModuleHandleW(nullptr);
+        WNDCLASSW known{};
+        if (!GetClassInfoW(instance, form_.windowClass, &known)) {
+            RegisterFormClass(instance, form_.windowClass, &FormProcedure<NameDialog>);
+        }
+        const SIZE outer = OuterSize(form_);
+        CreateWindowExW(form_.exStyle, form_.windowClass, Widen(form_.caption).c_str(), form_.style,
+                        CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, mainForm_.Handle(),
+                        nullptr, instance, this);
+        if (window_ == nullptr) {
+            throw std::runtime_error("Error creating window");
+        }
+    }
+    return window_;
 }
 
 void NameDialog::ShowInFront() {
+    HWND window = Handle();
     if (!placed_) {
-        const POINT at = CentredOnScreen(window_);
-        SetWindowPos(window_, nullptr, at.x, at.y, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const POINT at = CentredOnScreen(window);
+        SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         placed_ = true;
     }
-    ShowWindow(window_, SW_SHOW);
-    SetForegroundWindow(window_);
-    BringWindowToTop(window_);
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    BringWindowToTop(window);
 }
 
-std::string NameDialog::Text(int id) const { return WindowText(Control(id)); }
+std::string NameDialog::Text(int id) const {
+    if (window_ != nullptr) {
+        return WindowText(GetDlgItem(window_, id));
+    }
+    for (std::size_t i = 0; i < form_.controlCount; ++i) {
+        if (form_.controls[i].id == id) {
+            return form_.controls[i].text;
+        }
+    }
+    return {};
+}
 
 void NameDialog::Button2Click() { Close(); }
 
-void NameDialog::Close() { ShowWindow(window_, SW_HIDE); }
+void NameDialog::Close() {
+    if (window_ != nullptr) {
+        ShowWindow(window_, SW_HIDE);
+    }
+}
 
 LRESULT NameDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {

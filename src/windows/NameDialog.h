@@ -15,20 +15,18 @@ class TForm1;
 // get the focus other than by a mouse click.
 class NameDialog {
 public:
-    // Registers the window class of one dialog's design.
-    static void Register(HINSTANCE instance, const FormSpec& form);
-
     NameDialog(const NameDialog&) = delete;
     NameDialog& operator=(const NameDialog&) = delete;
     virtual ~NameDialog();
 
-    // Builds the window, hidden, with its controls from the design.
-    void Create(HWND owner);
     // Shows the dialog without waiting for it; one already showing comes to the front.
     void ShowInFront();
 
-    HWND Handle() const { return window_; }
-    HWND Control(int id) const { return GetDlgItem(window_, id); }
+    // The dialog's window, owned by the main window and built hidden from the design the
+    // first time it is asked for: a dialog that is never shown costs no window.
+    HWND Handle();
+    HWND Control(int id) { return GetDlgItem(Handle(), id); }
+    // A control's text; the design's until the window exists.
     std::string Text(int id) const;
 
     virtual void Button1Click() = 0;  // Ok

@@ -20,10 +20,10 @@ PictureBox* PictureBox::FromWindow(HWND window) {
 }
 
 PictureBox::PictureBox(HWND window, const PictureBoxSpec& design)
-    : window_(window), centred_(design.centred) {
-    const Bitmap picture = LoadPictureResource(design.picture);
-    width_ = picture.width;
-    height_ = picture.height;
+    : window_(window), centred_(design.centred), design_(design.picture) {
+    const SIZE size = PictureResourceSize(design.picture);
+    width_ = size.cx;
+    height_ = size.cy;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width_;
@@ -34,7 +34,6 @@ PictureBox::PictureBox(HWND window, const PictureBoxSpec& design)
     void* bits = nullptr;
     surface_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     bits_ = static_cast<std::uint32_t*>(bits);
-    Draw(&picture, 0, 0);
     if (design.autoSize) {
         SetWindowPos(window_, nullptr, 0, 0, width_, height_,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -51,27 +50,48 @@ void PictureBox::Draw(const Bitmap* bitmap, int x, int y) {
     if (bitmap == nullptr || bitmap->Empty() || bits_ == nullptr) {
         return;
     }
-    GdiFlush();
-    const int left = std::max(x, 0);
-    const int top = std::max(y, 0);
-    const int right = std::min(x + bitmap->width, width_);
-    const int bottom = std::min(y + bitmap->height, height_);
-    if (left >= right || top >= bottom) {
+    const RECT part = CopyIn(*bitmap, x, y);
+    if (IsRectEmpty(&part)) {
         return;  // wholly outside the bitmap
     }
-    for (int row = top; row < bottom; ++row) {
-        const std::uint32_t* from =
-            &bitmap->pixels[std::size_t(row - y) * std::size_t(bitmap->width) +
-                            std::size_t(left - x)];
-        std::copy(from, from + (right - left),
-                  bits_ + std::size_t(row) * std::size_t(width_) + std::size_t(left));
-    }
     const POINT origin = Origin();
-    RECT changed{origin.x + left, origin.y + top, origin.x + right, origin.y + bottom};
+    RECT changed = part;
+    OffsetRect(&changed, origin.x, origin.y);
     InvalidateRect(window_, &changed, FALSE);
 }
 
+RECT PictureBox::CopyIn(const Bitmap& bitmap, int x, int y) const {
+    const int left = std::max(x, 0);
+    const int top = std::max(y, 0);
+    const int right = std::min(x + bitmap.width, width_);
+    const int bottom = std::min(y + bitmap.height, height_);
+    if (left >= right || top >= bottom) {
+        return {};
+    }
+    if (left > 0 || top > 0 || right < width_ || bottom < height_) {
+        ShowDesign();  // some of it stays in sight around this drawing
+    }
+    designPending_ = false;
+    GdiFlush();
+    for (int row = top; row < bottom; ++row) {
+        const std::uint32_t* from =
+            &bitmap
+                 .pixels[std::size_t(row - y) * std::size_t(bitmap.width) + std::size_t(left - x)];
+        std::copy(from, from + (right - left),
+                  bits_ + std::size_t(row) * std::size_t(width_) + std::size_t(left));
+    }
+    return {left, top, right, bottom};
+}
+
+void PictureBox::ShowDesign() const {
+    if (designPending_ && bits_ != nullptr) {
+        designPending_ = false;
+        CopyIn(LoadPictureResource(design_), 0, 0);
+    }
+}
+
 std::uint32_t PictureBox::SurfacePixel(int x, int y) const {
+    ShowDesign();
     GdiFlush();
     return bits_[std::size_t(y) * std::size_t(width_) + std::size_t(x)] & 0x00ffffffu;
 }
@@ -86,6 +106,7 @@ POINT PictureBox::Origin() const {
 }
 
 void PictureBox::Paint() {
+    ShowDesign();
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window_, &ps);
     RECT client{};

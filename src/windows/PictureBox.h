@@ -17,8 +17,10 @@ struct PictureBoxSpec {
 
 // A picture box: it owns an off-screen bitmap (a DIB section the size of its design-time
 // picture) that drawing goes into and that every repaint shows. Drawing is an opaque,
-// unscaled copy at a pixel position, clipped to the bitmap. A click (button down and up
-// inside) is sent to the parent as WM_COMMAND with BN_CLICKED.
+// unscaled copy at a pixel position, clipped to the bitmap. The design-time picture is
+// decoded only when something shows through it: a first drawing that covers the whole bitmap
+// (a picture loaded at start-up) makes it unneeded. A click (button down and up inside) is
+// sent to the parent as WM_COMMAND with BN_CLICKED.
 class PictureBox {
 public:
     static void Register(HINSTANCE instance);
@@ -42,6 +44,10 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     POINT Origin() const;
+    // Copies the clipped part of `bitmap` in; returns that part, empty when none.
+    RECT CopyIn(const Bitmap& bitmap, int x, int y) const;
+    // Puts the design-time picture in, if nothing has covered it yet.
+    void ShowDesign() const;
 
     HWND window_;
     HBITMAP surface_ = nullptr;
@@ -50,4 +56,6 @@ private:
     int height_ = 0;
     bool centred_ = false;
     bool pressed_ = false;
+    int design_;                         // resource id of the design-time picture
+    mutable bool designPending_ = true;  // not yet decoded, and not yet covered
 };

@@ -4,8 +4,6 @@
 #include "Main.h"
 #include "player1Layout.h"
 
-void TForm2::Register(HINSTANCE instance) { NameDialog::Register(instance, form2::kForm); }
-
 TForm2::TForm2(TForm1& mainForm) : NameDialog(mainForm, form2::kForm) {}
 
 std::string TForm2::PlayerName() const { return Text(form2::Edit1); }

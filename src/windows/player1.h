@@ -7,7 +7,6 @@
 // The one-player name dialog, "One Player Game": its box holds player 1's name.
 class TForm2 final : public NameDialog {
 public:
-    static void Register(HINSTANCE instance);
     explicit TForm2(TForm1& mainForm);
 
     // Read whenever a message names player 1 in a one-player game.

@@ -4,8 +4,6 @@
 #include "Main.h"
 #include "player2Layout.h"
 
-void TForm3::Register(HINSTANCE instance) { NameDialog::Register(instance, form3::kForm); }
-
 TForm3::TForm3(TForm1& mainForm) : NameDialog(mainForm, form3::kForm) {}
 
 std::string TForm3::FirstName() const { return Text(form3::Edit1); }

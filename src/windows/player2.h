@@ -7,7 +7,6 @@
 // The two-player name dialog, "Two Player Game": its boxes hold both players' names.
 class TForm3 final : public NameDialog {
 public:
-    static void Register(HINSTANCE instance);
     explicit TForm3(TForm1& mainForm);
 
     // Read whenever a message names a player in a two-player game.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cwchar>
+
 #include "ErrorReport.h"
 #include "MainLayout.h"
 #include "MessageLoop.h"
@@ -30,6 +32,57 @@ std::pair<DWORD, DWORD> Selection(HWND box) {
     DWORD from = 0, to = 0;
     SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
     return {from, to};
+}
+
+struct ClassSearch {
+    const wchar_t* windowClass;
+    HWND found;
+};
+
+BOOL CALLBACK MatchClass(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<ClassSearch*>(lParam);
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (std::wcscmp(name, search->windowClass) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// This thread's top-level window of a class, if it has one.
+HWND ThreadWindow(const wchar_t* windowClass) {
+    ClassSearch search{windowClass, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), &MatchClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Start-up makes no window it does not show: a dialog's is made at its first showing, with
+// its boxes holding the design's names, which are the names read until then; the
+// application's is made when a report first needs its owner.
+TEST(Dialogs, NoWindowIsMadeBeforeItIsNeeded) {
+    PictureFolder folder;
+    StartedGame g;
+    EXPECT_EQ(ThreadWindow(L"TForm2"), nullptr);
+    EXPECT_EQ(ThreadWindow(L"TForm3"), nullptr);
+    EXPECT_EQ(ThreadWindow(L"TApplication"), nullptr);
+    EXPECT_EQ(g.form3.FirstName(), "Player1");
+    EXPECT_EQ(g.form3.SecondName(), "Player2");
+    EXPECT_EQ(ThreadWindow(L"TForm3"), nullptr);
+
+    g.Press(form1::Player2);
+    HWND dialog = ThreadWindow(L"TForm3");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog, g.form3.Handle());
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, form3::Edit2)), "Player2");
+    EXPECT_EQ(ThreadWindow(L"TForm2"), nullptr);
+
+    HWND owner = g.app.Handle();
+    EXPECT_EQ(ThreadWindow(L"TApplication"), owner);
+    EXPECT_EQ(WindowText(owner), "Brimblet");
+    EXPECT_FALSE(IsWindowVisible(owner));
+    EXPECT_EQ(g.app.Handle(), owner);  // made once
 }
 
 TEST(Dialogs, BothAreBuiltHiddenAsDesignedFixedInSizeAndOnTop) {

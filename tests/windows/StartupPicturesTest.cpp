@@ -48,6 +48,25 @@ TEST(StartupPictures, AMissingBoardIsReportedOnceAndTheWindowOpensWithoutCounter
     EXPECT_EQ(g.State().Position1, 1);  // the game state was set up before the pictures
 }
 
+// The design-time board is decoded only when it shows: here the file is missing, so a
+// drawing over part of the box leaves the design's pixels all around it.
+TEST(StartupPictures, ADrawingOverPartOfABoxLeavesItsDesignPictureAroundIt) {
+    PictureFolder folder;
+    folder.Remove("brimb.bmp");
+    StartedGame g;
+    const Bitmap counter = wintest::Picture("counter.bmp");
+    g.Board().Draw(&counter, 10, 20);
+    Bitmap expected = wintest::Picture("brimb.bmp");  // the built-in board: the same pixels
+    for (int y = 0; y < counter.height; ++y) {
+        for (int x = 0; x < counter.width; ++x) {
+            expected
+                .pixels[std::size_t(20 + y) * std::size_t(expected.width) + std::size_t(10 + x)] =
+                counter.Pixel(x, y);
+        }
+    }
+    EXPECT_TRUE(Shows(g.Board(), expected, 0, 0));
+}
+
 TEST(StartupPictures, EachKindOfBadFileHasItsOwnText) {
     struct Row {
         const char* file;
