@@ -35,6 +35,7 @@ QImage ReadBitmap(QIODevice& device) {
     }
     QImageReader reader(&device, "bmp");
     reader.setDecideFormatFromContent(false);
+    reader.setAutoDetectImageFormat(false);  // the built-in reader alone: no plugin is loaded
     reader.setAllocationLimit(kReaderAllocationLimitMiB);
     QImage image = reader.read();
     if (image.isNull()) {
@@ -42,4 +43,10 @@ QImage ReadBitmap(QIODevice& device) {
     }
     brimblet::CheckPictureSize(image.width(), image.height());
     return image.convertToFormat(QImage::Format_RGB32);  // drawn opaquely, whatever its depth
+}
+
+QSize BitmapSize(const QString& fileName) {
+    QImageReader reader(fileName, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    return reader.size();
 }

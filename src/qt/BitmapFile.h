@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 #include "BitmapCheck.h"
@@ -15,5 +16,9 @@ QImage LoadBitmapFile(const QString& fileName);
 
 // The same, from an open device positioned at the start of the file's bytes.
 QImage ReadBitmap(QIODevice& device);
+
+// The width and height of a BMP picture, read from its header alone; an empty size when the
+// file cannot be read.
+QSize BitmapSize(const QString& fileName);
 
 using brimblet::kMaxBitmapPixels;

@@ -3,6 +3,9 @@
 #include <QAccessible>
 #include <QFont>
 #include <QFontDatabase>
+#include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
@@ -15,6 +18,10 @@
 #include "Placement.h"
 #include "player1.h"
 #include "player2.h"
+
+// The built-in pictures live in this static library; they must be registered by name, and
+// outside any namespace, before the first window uses them.
+static void InitPictures() { Q_INIT_RESOURCE(pictures); }
 
 namespace {
 
@@ -29,6 +36,14 @@ void SubstituteFonts() {
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
                               QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+}
+
+// The game's icon, on every window. Read by Qt's own PNG reader alone: finding a reader by
+// trying each image plugin would load them all at start-up.
+QIcon GameIcon() {
+    QImageReader reader(QStringLiteral(":/pictures/brimblet.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(reader.read()));
 }
 
 // Centred on its screen, frame included when `frame` (the frame's extra width and height) is
@@ -82,6 +97,8 @@ BrimbletApplication::BrimbletApplication(int& argc, char** argv)
     setQuitOnLastWindowClosed(false);  // the main window's close ends the program, nothing else
     SubstituteFonts();
     QAccessible::installFactory(&BrimbletAccessibleFactory);
+    InitPictures();
+    setWindowIcon(GameIcon());
 }
 
 BrimbletApplication::~BrimbletApplication() { DestroyForms(); }

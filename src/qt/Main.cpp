@@ -11,14 +11,9 @@
 #include "player2.h"
 #include "ui_Main.h"
 
-// The built-in pictures live in this static library; they must be registered by name,
-// and outside any namespace, before the first window uses them.
-static void InitPictures() { Q_INIT_RESOURCE(pictures); }
-
 namespace {
 
 std::unique_ptr<Ui::TForm1> BuildLayout(QWidget* form) {
-    InitPictures();
     auto ui = std::make_unique<Ui::TForm1>();
     ui->setupUi(form);
     return ui;

@@ -3,12 +3,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "BitmapFile.h"
+
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
-QPixmap PictureBox::picture() const { return QPixmap::fromImage(surface_); }
-
-void PictureBox::setPicture(const QPixmap& picture) {
-    surface_ = picture.toImage().convertToFormat(QImage::Format_RGB32);
+void PictureBox::setPicture(const QString& resource) {
+    design_ = resource;
+    surface_ = QImage(BitmapSize(resource), QImage::Format_RGB32);
+    designPending_ = !surface_.isNull();
     if (autoSize_ && !surface_.isNull()) {
         resize(surface_.size());
     }
@@ -31,11 +33,30 @@ void PictureBox::Draw(const QImage* image, int x, int y) {
     if (image == nullptr || image->isNull() || surface_.isNull()) {
         return;
     }
+    if (!QRect(QPoint(x, y), image->size()).contains(surface_.rect())) {
+        ShowDesign();  // some of it stays in sight around this drawing
+    }
+    designPending_ = false;
     QPainter painter(&surface_);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(x, y, *image);
     painter.end();
     update(QRect(SurfaceOrigin() + QPoint(x, y), image->size()));
+}
+
+void PictureBox::ShowDesign() const {
+    if (designPending_) {
+        designPending_ = false;
+        const QImage design = LoadBitmapFile(design_);
+        QPainter painter(&surface_);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, design);
+    }
+}
+
+const QImage& PictureBox::Surface() const {
+    ShowDesign();
+    return surface_;
 }
 
 QSize PictureBox::sizeHint() const {
@@ -53,6 +74,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     if (surface_.isNull()) {
         return;
     }
+    ShowDesign();
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.drawImage(SurfaceOrigin(), surface_);

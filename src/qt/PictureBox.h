@@ -1,24 +1,27 @@
 #pragma once
 
 #include <QImage>
-#include <QPixmap>
+#include <QString>
 #include <QWidget>
 
-// A picture box: it owns an off-screen bitmap that drawing goes into and that it shows on
-// every repaint. Drawing is an opaque, unscaled copy at a pixel position, clipped to the
-// bitmap. A click on the box emits clicked().
+// A picture box: it owns an off-screen bitmap (the size of its design-time picture) that
+// drawing goes into and that it shows on every repaint. Drawing is an opaque, unscaled copy
+// at a pixel position, clipped to the bitmap. The design-time picture is decoded only when
+// something shows through it: a first drawing that covers the whole bitmap (a picture loaded
+// at start-up) makes it unneeded. A click on the box emits clicked().
 class PictureBox : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(QPixmap picture READ picture WRITE setPicture)
+    Q_PROPERTY(QString picture READ picture WRITE setPicture)
     Q_PROPERTY(bool center READ center WRITE setCenter)
     Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
 
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    // The design-time picture; it becomes the box's bitmap.
-    QPixmap picture() const;
-    void setPicture(const QPixmap& picture);
+    // The design-time picture, a BMP file among the built-in resources; it becomes the box's
+    // bitmap.
+    QString picture() const { return design_; }
+    void setPicture(const QString& resource);
 
     bool center() const { return center_; }
     void setCenter(bool center);
@@ -29,7 +32,7 @@ public:
     // (an empty or never-created bitmap) draws nothing.
     void Draw(const QImage* image, int x, int y);
 
-    const QImage& Surface() const { return surface_; }
+    const QImage& Surface() const;
 
     QSize sizeHint() const override;
 
@@ -43,8 +46,12 @@ protected:
 
 private:
     QPoint SurfaceOrigin() const;
+    // Puts the design-time picture in, if nothing has covered it yet.
+    void ShowDesign() const;
 
-    QImage surface_;
+    QString design_;
+    mutable bool designPending_ = false;
+    mutable QImage surface_;
     bool center_ = false;
     bool autoSize_ = false;
     bool pressed_ = false;

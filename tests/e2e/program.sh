@@ -134,6 +134,11 @@ startup)
     [ -z "$(windows_named 'One Player Game')$(windows_named 'Two Player Game')" ] || fail "a dialog is showing"
     check_centred "$(main_window)" 514 316 || fail "the main window is not centred"
     check_counters_drawn "$(main_window)"
+    # Qt's own BMP and PNG readers read every picture: no image plugin is loaded to find them.
+    game=$(pgrep -n -x "$(basename "$program")") || fail "the program's process is not found"
+    if grep -q "/imageformats/" "/proc/$game/maps"; then
+        fail "an image plugin was loaded: $(grep -o '[^/]*imageformats/[^ ]*' "/proc/$game/maps" | sort -u | xargs)"
+    fi
     main=$(main_window)
     wmctrl -i -c "$main"
     wait_for_exit

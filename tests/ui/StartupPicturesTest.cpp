@@ -1,3 +1,4 @@
+#include <QPainter>
 #include <QtEndian>
 
 #include "BitmapFile.h"
@@ -154,6 +155,19 @@ private slots:
         QVERIFY(!g.errors.first().isEmpty());
         QVERIFY(!g.errors.first().startsWith(QStringLiteral("Cannot open")));
         QCOMPARE(StateOf(g.form1().Assets().DieFace(3)), Bitmap::Empty);
+    }
+
+    // The design-time board is decoded only when it shows: here the file is missing, so a
+    // drawing over part of the box leaves the design's pixels all around it.
+    void aDrawingOverPartOfABoxLeavesItsDesignPictureAroundIt() {
+        PictureFolder folder;
+        folder.Remove(QStringLiteral("brimb.bmp"));
+        StartedGame g;
+        const QImage counter = LoadBitmapFile(QStringLiteral("counter.bmp"));
+        g.picture("Image1")->Draw(&counter, 10, 20);
+        QImage expected = DesignBoard();
+        QPainter(&expected).drawImage(10, 20, counter);
+        QCOMPARE(g.picture("Image1")->Surface(), expected);
     }
 
     void aFolderInPlaceOfAPictureCannotBeOpened() {
