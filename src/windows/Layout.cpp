@@ -134,13 +134,15 @@ void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts) {
         // An edit box gets its text after its font, so that it lays its lines out once.
         const bool edit = c.kind == ControlKind::Memo || c.kind == ControlKind::NameBox;
         const std::wstring text = Widen(WithWindowsLineBreaks(c.text));
-        HWND control = CreateWindowExW(
-            kind.exStyle, kind.windowClass, edit ? L"" : text.c_str(), style, c.left, c.top,
-            c.width, c.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
-            instance, c.kind == ControlKind::Picture ? &picture : nullptr);
-        SendMessageW(control, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(fonts.Get(c.font != nullptr ? *c.font : form.font)),
-                     FALSE);
+        HFONT font = fonts.Get(c.font != nullptr ? *c.font : form.font);
+        // A label that sizes itself is made at the width of its text.
+        const bool fitted = c.kind == ControlKind::Label && (c.flags & kAutoSize);
+        HWND control =
+            CreateWindowExW(kind.exStyle, kind.windowClass, edit ? L"" : text.c_str(), style,
+                            c.left, c.top, fitted ? TextWidth(font, text) : c.width, c.height,
+                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance,
+                            c.kind == ControlKind::Picture ? &picture : nullptr);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (edit && !text.empty()) {
             SetWindowTextW(control, text.c_str());
         }
@@ -151,24 +153,25 @@ void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts) {
         if (c.maxLength > 0) {
             SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(c.maxLength), 0);
         }
-        if (c.kind == ControlKind::Label && (c.flags & kAutoSize)) {
-            FitToText(control);
-        }
     }
 }
 
-void FitToText(HWND label) {
-    const std::wstring text = Widen(WindowText(label));
-    HDC dc = GetDC(label);
-    HGDIOBJ previous =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+int TextWidth(HFONT font, const std::wstring& text) {
+    HDC dc = CreateCompatibleDC(nullptr);  // set as on the screen
+    HGDIOBJ previous = SelectObject(dc, font);
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
     SelectObject(dc, previous);
-    ReleaseDC(label, dc);
+    DeleteDC(dc);
+    return extent.cx;
+}
+
+void FitToText(HWND label) {
+    const int width = TextWidth(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)),
+                                Widen(WindowText(label)));
     RECT r{};
     GetWindowRect(label, &r);
-    SetWindowPos(label, nullptr, 0, 0, extent.cx, r.bottom - r.top,
+    SetWindowPos(label, nullptr, 0, 0, width, r.bottom - r.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(label, nullptr, TRUE);
 }

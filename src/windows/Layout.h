@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <map>
+#include <string>
 
 // A window's fixed layout, kept as data: one table of controls per window (MainLayout.h and
 // the dialogs' own), with the design's pixel values as they stand, read by CreateControls.
@@ -81,6 +82,8 @@ SIZE OuterSize(const FormSpec& form);
 // from the stacking order: the tab stops go first, in their order).
 void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts);
 
+// The width of a text in a font, as the screen sets it.
+int TextWidth(HFONT font, const std::wstring& text);
 // Makes a label as wide as its text, keeping its height and position.
 void FitToText(HWND label);
 

@@ -143,6 +143,20 @@ void TForm1::ReplaceLog(const std::string& text) { log_.ReplaceAll(text); }
 void TForm1::AppendLogLine(const std::string& text) { log_.AppendLine(text); }
 void TForm1::ClearLog() { log_.Clear(); }
 
+namespace {
+
+// A read-out shows a square and takes the width of its text; one that already shows that
+// square is left as it is.
+void ShowReadOut(HWND readOut, std::int32_t square) {
+    const std::string text = std::to_string(square);
+    if (WindowText(readOut) != text) {
+        SetWindowTextUtf8(readOut, text);
+        FitToText(readOut);
+    }
+}
+
+}  // namespace
+
 void TForm1::DrawCounters1(std::int32_t square1, std::int32_t square2) {
     const brimblet::SquarePoint at1 = brimblet::SquareCoords.at(static_cast<std::size_t>(square1));
     const brimblet::SquarePoint at2 = brimblet::SquareCoords.at(static_cast<std::size_t>(square2));
@@ -150,10 +164,8 @@ void TForm1::DrawCounters1(std::int32_t square1, std::int32_t square2) {
     board.Draw(assets_.Board(), 0, 0);
     board.Draw(assets_.Counter1(), at1.x, at1.y);
     board.Draw(assets_.Counter2(), at2.x, at2.y);
-    SetWindowTextUtf8(Control(position1), std::to_string(square1));
-    FitToText(Control(position1));
-    SetWindowTextUtf8(Control(position2), std::to_string(square2));
-    FitToText(Control(position2));
+    ShowReadOut(Control(position1), square1);
+    ShowReadOut(Control(position2), square2);
 }
 
 void TForm1::ShowDieFace(std::int32_t value) { Picture(Image2).Draw(assets_.DieFace(value), 0, 0); }
