@@ -4,6 +4,8 @@
 // optionally clicks the die a number of times, reports memory, then ends the program.
 //
 //   BRIMBLET_BENCH_CLICKS=n   one-player die clicks to make after the first paint (default 0)
+//   BRIMBLET_BENCH_STAY=1     stays open after reporting, for a timing taken from outside that
+//                             must still find the window
 //
 // Output lines: "painted <CLOCK_MONOTONIC seconds>", then "clicks <n> rss_kib <k> hwm_kib <k>".
 
@@ -70,8 +72,10 @@ private:
         std::printf("clicks %d rss_kib %lld hwm_kib %lld\n", clicks, StatusKiB("VmRSS:"),
                     StatusKiB("VmHWM:"));
         std::fflush(stdout);
-        window_->close();
-        QApplication::quit();
+        if (!qEnvironmentVariableIsSet("BRIMBLET_BENCH_STAY")) {
+            window_->close();
+            QApplication::quit();
+        }
     }
 
     QPointer<QWidget> window_;

@@ -1,19 +1,22 @@
 #!/usr/bin/env python3
 """Start-up as a player sees it, for both builds: from the process's start until its main
 window is mapped on the X server, in alternating pairs with floors of the same toolkit.
-Run inside an X server with no window manager (run.sh starts one).
+Run inside an X server with no window manager and a session bus, on one core (run.sh does
+all three).
 
     startup.py <Linux bench build> <Windows build> <folder of the nine pictures> [pairs]
 
 Linux: the game against an empty Qt window of its size and against a Qt window holding one
-label in the game's font. Windows, under Wine in a prefix of its own: the game against an
-empty Win32 window of its size; also their peak memory and the executables' sizes.
+label in the game's font. Windows, under Wine in a prefix of its own whose desktop is kept
+up for the whole run, as Windows' own is: the game against an empty Win32 window of its
+size; also their peak memory and the executables' sizes.
 """
 import os
 import re
 import statistics
 import subprocess
 import sys
+import time
 
 linux, windows, pictures = (os.path.abspath(a) for a in sys.argv[1:4])
 pairs = int(sys.argv[4]) if len(sys.argv) > 4 else 20
@@ -57,7 +60,8 @@ def compare(name, game, floors):
 qt = {"QT_QPA_PLATFORM": "xcb", "XDG_RUNTIME_DIR": os.environ.get("XDG_RUNTIME_DIR", "/tmp")}
 compare("Linux (Qt)",
         ("Brimblet", [os.path.join(linux, "src", "qt", "brimblet")], qt),
-        {"empty Qt window": ("Floor", [os.path.join(linux, "bench", "bench_floor")], qt),
+        {"empty Qt window": ("Floor", [os.path.join(linux, "bench", "bench_floor")],
+                             dict(qt, BRIMBLET_BENCH_STAY="1")),
          "one-label Qt window": ("Floor", [os.path.join(linux, "bench", "bench_label_floor")], qt)})
 
 prefix = os.path.join(windows, "bench-prefix")
@@ -71,12 +75,15 @@ if not os.path.isdir(prefix):
     subprocess.run(["wineserver", "-w"], **quiet)
 subprocess.run(["wineserver", "-p", "600"], **quiet)
 subprocess.run(["wineboot"], **quiet)
+desktop = subprocess.Popen(["wine", os.path.join(windows, "win32_desktop.exe")], **quiet)
+time.sleep(2)  # the desktop process is up before the first start is timed
 exe = os.path.join(windows, "src", "windows", "brimblet.exe")
 floor_exe = os.path.join(windows, "win32_floor.exe")
 peaks = compare("Windows (Win32 under Wine)",
                 ("Brimblet", ["wine", exe], wine),
                 {"empty Win32 window": ("Floor", ["wine", floor_exe], wine)})
 subprocess.run(["wineserver", "-k"], **quiet)
+desktop.wait()
 print(f"  peak resident: game {statistics.median(peaks['game']) / 1024:.1f} MiB, "
       f"empty Win32 window {statistics.median(peaks['empty Win32 window']) / 1024:.1f} MiB")
 print(f"  executable: brimblet.exe {os.path.getsize(exe):,} bytes, "
