@@ -47,10 +47,7 @@ void PictureBox::Draw(const QImage* image, int x, int y) {
 void PictureBox::ShowDesign() const {
     if (designPending_) {
         designPending_ = false;
-        const QImage design = LoadBitmapFile(design_);
-        QPainter painter(&surface_);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, design);
+        surface_ = LoadBitmapFile(design_);  // the size the box took from its header
     }
 }
 

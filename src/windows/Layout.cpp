@@ -166,9 +166,11 @@ int TextWidth(HFONT font, const std::wstring& text) {
     return extent.cx;
 }
 
-void FitToText(HWND label) {
-    const int width = TextWidth(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)),
-                                Widen(WindowText(label)));
+void SetFittedText(HWND label, const std::string& text) {
+    const std::wstring wide = Widen(text);
+    SetWindowTextW(label, wide.c_str());
+    const int width =
+        TextWidth(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), wide);
     RECT r{};
     GetWindowRect(label, &r);
     SetWindowPos(label, nullptr, 0, 0, width, r.bottom - r.top,

@@ -84,8 +84,8 @@ void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts);
 
 // The width of a text in a font, as the screen sets it.
 int TextWidth(HFONT font, const std::wstring& text);
-// Makes a label as wide as its text, keeping its height and position.
-void FitToText(HWND label);
+// Gives a label a text and makes it as wide as the text, keeping its height and position.
+void SetFittedText(HWND label, const std::string& text);
 
 // The top-left corner that centres a window on the screen (negative raised to 0).
 POINT CentredOnScreen(HWND window);

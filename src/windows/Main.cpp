@@ -150,8 +150,7 @@ namespace {
 void ShowReadOut(HWND readOut, std::int32_t square) {
     const std::string text = std::to_string(square);
     if (WindowText(readOut) != text) {
-        SetWindowTextUtf8(readOut, text);
-        FitToText(readOut);
+        SetFittedText(readOut, text);
     }
 }
 

@@ -12,15 +12,17 @@ void MessageLog::ReplaceAll(const std::string& text) {
 }
 
 void MessageLog::AppendLine(const std::string& text) {
-    const std::string content = Text();
+    // The box's last line, as it lays the text out, is empty only after a line break (or in
+    // an empty box): a line it wraps always holds something.
+    const LRESULT lines = SendMessageW(box_, EM_GETLINECOUNT, 0, 0);
+    const LRESULT lastLine = SendMessageW(box_, EM_LINEINDEX, static_cast<WPARAM>(lines - 1), 0);
     const bool lastLineEmpty =
-        content.empty() ||
-        (content.size() >= 2 && content.compare(content.size() - 2, 2, kLineBreak) == 0);
+        SendMessageW(box_, EM_LINELENGTH, static_cast<WPARAM>(lastLine), 0) == 0;
     const std::string addition = lastLineEmpty ? text + kLineBreak : kLineBreak + text;
     const int end = GetWindowTextLengthW(box_);
     SendMessageW(box_, EM_SETSEL, static_cast<WPARAM>(end), static_cast<LPARAM>(end));
     SendMessageW(box_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Widen(addition).c_str()));
-    ShowNewest();
+    SendMessageW(box_, EM_SCROLLCARET, 0, 0);  // the caret ends the new text
 }
 
 void MessageLog::Clear() { SetWindowTextW(box_, L""); }
