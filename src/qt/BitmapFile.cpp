@@ -1,17 +1,18 @@
 #include "BitmapFile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+
+#include "PlainBitmap.h"
 
 namespace {
 
 // The reader's own limit, a backstop for any header it reads differently from us.
 constexpr int kReaderAllocationLimitMiB = int(kMaxBitmapPixels * 4 / (1024 * 1024));
 
-[[noreturn]] void Fail(const QString& message) {
-    throw brimblet::PictureError(message.toStdString());
-}
+[[noreturn]] void Fail(const char* message) { throw brimblet::PictureError(message); }
 
 }  // namespace
 
@@ -24,24 +25,27 @@ QImage LoadBitmapFile(const QString& fileName) {
 }
 
 QImage ReadBitmap(QIODevice& device) {
-    const QByteArray start = device.read(brimblet::kBitmapStartSize);
-    const auto* bytes = reinterpret_cast<const unsigned char*>(start.constData());
-    if (brimblet::CheckBitmapStart(bytes, std::size_t(start.size())) ==
-        brimblet::BitmapStart::Empty) {
+    const QByteArray bytes = device.read(qint64(brimblet::kMaxBitmapFileBytes));
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const brimblet::BitmapDescription picture =
+        brimblet::CheckBitmap(data, std::size_t(bytes.size()));
+    if (picture.Empty()) {
         return {};
     }
-    if (!device.seek(0)) {
-        Fail(QStringLiteral("Stream read error"));
-    }
-    QImageReader reader(&device, "bmp");
+    // Qt's reader is handed the picture in the plain form both builds decode.
+    const std::vector<unsigned char> plain = brimblet::PlainBitmapFile(picture, data);
+    QByteArray plainBytes = QByteArray::fromRawData(reinterpret_cast<const char*>(plain.data()),
+                                                    qsizetype(plain.size()));
+    QBuffer buffer(&plainBytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
     reader.setDecideFormatFromContent(false);
     reader.setAutoDetectImageFormat(false);  // the built-in reader alone: no plugin is loaded
     reader.setAllocationLimit(kReaderAllocationLimitMiB);
     QImage image = reader.read();
-    if (image.isNull()) {
-        Fail(reader.errorString());
+    if (image.isNull() || image.width() != picture.width || image.height() != picture.height) {
+        Fail("Bitmap image is damaged: the pixel data cannot be decoded");
     }
-    brimblet::CheckPictureSize(image.width(), image.height());
     return image.convertToFormat(QImage::Format_RGB32);  // drawn opaquely, whatever its depth
 }
 

@@ -100,14 +100,16 @@ TEST(WindowsBitmapFile, DamagedFilesAreRefusedWithAClearText) {
               "Bitmap image is too large (5000 x 5000 pixels)");
 }
 
-TEST(WindowsBitmapFile, RunsWithoutAnEndMarkStopAtTheEndOfTheFile) {
+TEST(WindowsBitmapFile, RunsWithoutAnEndMarkAreRefusedNotHalfShown) {
     const Bytes palette(16, 0x80);
     Bytes runs;
     for (int i = 0; i < 200; ++i) {
         runs.insert(runs.end(), {255, 1, 0, 2, 255, 255});  // long runs and far jumps
     }
-    const Bitmap b = Decode(Bmp(16, 16, 8, BI_RLE8, palette, runs));
-    EXPECT_EQ(b.width, 16);
+    EXPECT_EQ(ErrorOf(Bmp(16, 16, 8, BI_RLE8, palette, runs)),
+              "Bitmap image is damaged: a run passes the edge of the picture");
+    EXPECT_EQ(ErrorOf(Bmp(2, 2, 8, BI_RLE8, palette, {2, 1, 0, 0, 2, 1})),
+              "Bitmap image is damaged: the run-length data has no end mark");
 }
 
 // Every cut of a real picture file and thousands of damaged copies load or are refused with
