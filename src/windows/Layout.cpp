@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <vector>
 
+#include "Dpi.h"
 #include "PictureBox.h"
 #include "Placement.h"
 #include "Text.h"
@@ -22,23 +23,23 @@ FontCache::~FontCache() {
     }
 }
 
-HFONT FontCache::Get(const FontSpec& design) {
-    auto found = fonts_.find(design);
+HFONT FontCache::Get(const FontSpec& design, int dpi) {
+    const FontSpec atDpi{design.face, Scaled(design.height, dpi), design.bold};
+    auto found = fonts_.find(atDpi);
     if (found != fonts_.end()) {
         return found->second;
     }
     // A negative height asks for the character height, without the internal leading.
-    HFONT font = CreateFontW(-design.height, 0, 0, 0, design.bold ? FW_BOLD : FW_NORMAL, FALSE,
+    HFONT font = CreateFontW(-atDpi.height, 0, 0, 0, design.bold ? FW_BOLD : FW_NORMAL, FALSE,
                              FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                              DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, design.face);
-    fonts_.emplace(design, font);
+    fonts_.emplace(atDpi, font);
     return font;
 }
 
-SIZE OuterSize(const FormSpec& form) {
-    RECT r{0, 0, form.clientWidth, form.clientHeight};
-    AdjustWindowRectEx(&r, form.style, FALSE, form.exStyle);
-    return {r.right - r.left, r.bottom - r.top};
+SIZE OuterSize(const FormSpec& form, int dpi) {
+    return OuterSizeAtDpi(Scaled(form.clientWidth, dpi), Scaled(form.clientHeight, dpi), form.style,
+                          form.exStyle, dpi);
 }
 
 namespace {
@@ -101,11 +102,25 @@ std::string WithWindowsLineBreaks(const char* text) {
     return out;
 }
 
+bool Fitted(const ControlSpec& c) { return c.kind == ControlKind::Label && (c.flags & kAutoSize); }
+
+// Where a control goes at a DPI. A label that sizes itself is as wide as its text.
+RECT PlaceOf(const ControlSpec& c, int dpi, HFONT font, const std::wstring& text) {
+    const int left = Scaled(c.left, dpi);
+    const int top = Scaled(c.top, dpi);
+    const int width = Fitted(c) ? TextWidth(font, text) : Scaled(c.width, dpi);
+    return {left, top, left + width, top + Scaled(c.height, dpi)};
+}
+
+HFONT FontOf(const ControlSpec& c, const FormSpec& form, FontCache& fonts, int dpi) {
+    return fonts.Get(c.font != nullptr ? *c.font : form.font, dpi);
+}
+
 }  // namespace
 
-void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts) {
+void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts, int dpi) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-    SendMessageW(parent, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(form.font)), FALSE);
+    SendMessageW(parent, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(form.font, dpi)), FALSE);
     // Each new control goes to the bottom of the stacking order, so the controls are created
     // from the top down: the tab stops in tab order, then the others, the last of the design
     // on top. Overlapping controls are never tab stops, so they keep the design's order.
@@ -130,17 +145,17 @@ void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts) {
         if (c.tabOrder >= 0) {
             style |= WS_TABSTOP;
         }
-        PictureBoxSpec picture{c.picture, (c.flags & kCentred) != 0, (c.flags & kAutoSize) != 0};
+        PictureBoxSpec picture{c.picture, (c.flags & kCentred) != 0, (c.flags & kAutoSize) != 0,
+                               dpi};
         // An edit box gets its text after its font, so that it lays its lines out once.
         const bool edit = c.kind == ControlKind::Memo || c.kind == ControlKind::NameBox;
         const std::wstring text = Widen(WithWindowsLineBreaks(c.text));
-        HFONT font = fonts.Get(c.font != nullptr ? *c.font : form.font);
-        // A label that sizes itself is made at the width of its text.
-        const bool fitted = c.kind == ControlKind::Label && (c.flags & kAutoSize);
+        HFONT font = FontOf(c, form, fonts, dpi);
+        const RECT at = PlaceOf(c, dpi, font, text);
         HWND control =
             CreateWindowExW(kind.exStyle, kind.windowClass, edit ? L"" : text.c_str(), style,
-                            c.left, c.top, fitted ? TextWidth(font, text) : c.width, c.height,
-                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance,
+                            at.left, at.top, at.right - at.left, at.bottom - at.top, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance,
                             c.kind == ControlKind::Picture ? &picture : nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (edit && !text.empty()) {
@@ -154,6 +169,33 @@ void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts) {
             SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(c.maxLength), 0);
         }
     }
+}
+
+void LayOutControls(HWND parent, const FormSpec& form, FontCache& fonts, int dpi) {
+    SendMessageW(parent, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(form.font, dpi)), FALSE);
+    for (std::size_t i = 0; i < form.controlCount; ++i) {
+        const ControlSpec& c = form.controls[i];
+        HWND control = GetDlgItem(parent, c.id);
+        HFONT font = FontOf(c, form, fonts, dpi);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        const RECT at = PlaceOf(c, dpi, font, Widen(WindowText(control)));
+        SetWindowPos(control, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        if (c.kind == ControlKind::Picture) {
+            PictureBox::FromWindow(control)->SetDpi(dpi);  // an autosized box sizes itself
+        }
+    }
+    InvalidateRect(parent, nullptr, TRUE);
+}
+
+void ChangeDpi(HWND window, const FormSpec& form, FontCache& fonts, int& dpi, WPARAM wParam,
+               LPARAM lParam) {
+    dpi = LOWORD(wParam);
+    LayOutControls(window, form, fonts, dpi);
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int TextWidth(HFONT font, const std::wstring& text) {

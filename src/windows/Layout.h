@@ -61,26 +61,36 @@ struct FormSpec {
     std::size_t controlCount;
 };
 
-// The fonts of a window, made once each and released with it.
+// The fonts of a window, made once each for each DPI it is shown at and released with it.
 class FontCache {
 public:
     FontCache() = default;
     FontCache(const FontCache&) = delete;
     FontCache& operator=(const FontCache&) = delete;
     ~FontCache();
-    HFONT Get(const FontSpec& design);
+    HFONT Get(const FontSpec& design, int dpi);
 
 private:
-    std::map<FontSpec, HFONT> fonts_;
+    std::map<FontSpec, HFONT> fonts_;  // by their height at their DPI
 };
 
-// The outer size of a window whose client area is the form's.
-SIZE OuterSize(const FormSpec& form);
+// The outer size of a window whose client area is the form's, at a DPI.
+SIZE OuterSize(const FormSpec& form, int dpi = 96);
 
-// Creates the form's controls in table order, each with its id, text, font and style; stacks
-// them in creation order where they overlap and sets the tab order (which Windows takes
-// from the stacking order: the tab stops go first, in their order).
-void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts);
+// Creates the form's controls in table order, each with its id, text, font and style, every
+// length of the design scaled to the DPI; stacks them in creation order where they overlap
+// and sets the tab order (which Windows takes from the stacking order: the tab stops go
+// first, in their order).
+void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts, int dpi);
+
+// Lays the controls out again for another DPI: places, sizes and fonts, with the labels that
+// size themselves measured again at their new font.
+void LayOutControls(HWND parent, const FormSpec& form, FontCache& fonts, int dpi);
+
+// WM_DPICHANGED: the window's controls laid out for the new DPI (kept in `dpi`), then the
+// window put at the rectangle Windows suggests.
+void ChangeDpi(HWND window, const FormSpec& form, FontCache& fonts, int& dpi, WPARAM wParam,
+               LPARAM lParam);
 
 // The width of a text in a font, as the screen sets it.
 int TextWidth(HFONT font, const std::wstring& text);

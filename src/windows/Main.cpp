@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "BitmapFile.h"
+#include "Dpi.h"
 #include "FormProcedure.h"
 #include "MainLayout.h"
 #include "NameDialogs.h"
@@ -27,7 +28,8 @@ TForm1::~TForm1() {
 }
 
 void TForm1::Create() {
-    const SIZE outer = OuterSize(kForm);
+    dpi_ = WindowDpi(nullptr);  // the display the window opens on
+    const SIZE outer = OuterSize(kForm, dpi_);
     CreateWindowExW(kForm.exStyle, kForm.windowClass, Widen(kForm.caption).c_str(), kForm.style,
                     CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr,
                     GetModuleHandleW(nullptr), this);
@@ -75,7 +77,9 @@ void TForm1::RestartClick() { game_.RestartClick(); }
 void TForm1::Image2Click() { game_.Image2Click(); }
 
 void TForm1::OnCommand(int id, int code) {
-    if (code != BN_CLICKED) {  // also STN_CLICKED, a click on a label
+    // BN_CLICKED is also STN_CLICKED, a click on a label. The second click of a quick pair
+    // on the die's caption comes as STN_DBLCLK: it is a throw too, as on the die itself.
+    if (code != BN_CLICKED && !(code == STN_DBLCLK && id == Label4)) {
         return;
     }
     switch (id) {
@@ -98,7 +102,7 @@ void TForm1::OnCommand(int id, int code) {
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        CreateControls(window_, kForm, fonts_);
+        CreateControls(window_, kForm, fonts_, dpi_);
         log_.Attach(Control(Memo1));
         return 0;
     case WM_COMMAND:
@@ -129,6 +133,9 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ACTIVATE:
         KeepFocus(window_, focus_, wParam);
+        return 0;
+    case WM_DPICHANGED:
+        ChangeDpi(window_, kForm, fonts_, dpi_, wParam, lParam);
         return 0;
     case WM_DESTROY:
         if (mainWindow_) {

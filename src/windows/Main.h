@@ -75,6 +75,7 @@ private:
     HWND window_ = nullptr;
     HWND focus_ = nullptr;  // the control that has the focus while the window is active
     bool mainWindow_ = false;
+    int dpi_ = 96;  // the display's, which the layout is scaled to
     HBRUSH formBrush_;
     FontCache fonts_;
     brimblet::Game game_;

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "Dpi.h"
 #include "FormProcedure.h"
 #include "Main.h"
 #include "Text.h"
@@ -39,7 +40,8 @@ HWND NameDialog::Handle() {
         if (!GetClassInfoW(instance, form_.windowClass, &known)) {
             RegisterFormClass(instance, form_.windowClass, &FormProcedure<NameDialog>);
         }
-        const SIZE outer = OuterSize(form_);
+        dpi_ = WindowDpi(nullptr);
+        const SIZE outer = OuterSize(form_, dpi_);
         CreateWindowExW(form_.exStyle, form_.windowClass, Widen(form_.caption).c_str(), form_.style,
                         CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, mainForm_.Handle(),
                         nullptr, instance, this);
@@ -85,7 +87,7 @@ void NameDialog::Close() {
 LRESULT NameDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        CreateControls(window_, form_, fonts_);
+        CreateControls(window_, form_, fonts_, dpi_);
         for (std::size_t i = 0; i < form_.controlCount; ++i) {
             if (form_.controls[i].kind == ControlKind::NameBox) {
                 editProcedure = reinterpret_cast<WNDPROC>(
@@ -116,6 +118,9 @@ LRESULT NameDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(formBrush_);
     case WM_ACTIVATE:
         KeepFocus(window_, focus_, wParam);
+        return 0;
+    case WM_DPICHANGED:
+        ChangeDpi(window_, form_, fonts_, dpi_, wParam, lParam);
         return 0;
     case WM_CLOSE:  // the frame's close box: hides, like Cancel
         Close();

@@ -49,6 +49,7 @@ private:
     bool placed_ = false;
     HBRUSH formBrush_;
     FontCache fonts_;
+    int dpi_ = 96;  // the display's, which the layout is scaled to
 };
 
 // The frame both dialogs have: fixed in size, with the system menu, minimise and maximise,

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "BitmapFile.h"
+#include "Dpi.h"
 #include "ErrorReport.h"
 #include "Layout.h"
 
@@ -20,7 +21,8 @@ PictureBox* PictureBox::FromWindow(HWND window) {
 }
 
 PictureBox::PictureBox(HWND window, const PictureBoxSpec& design)
-    : window_(window), centred_(design.centred), design_(design.picture) {
+    : window_(window), centred_(design.centred), autoSize_(design.autoSize), dpi_(design.dpi),
+      design_(design.picture) {
     const SIZE size = PictureResourceSize(design.picture);
     width_ = size.cx;
     height_ = size.cy;
@@ -34,11 +36,19 @@ PictureBox::PictureBox(HWND window, const PictureBoxSpec& design)
     void* bits = nullptr;
     surface_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     bits_ = static_cast<std::uint32_t*>(bits);
-    if (design.autoSize) {
-        SetWindowPos(window_, nullptr, 0, 0, width_, height_,
+    SetDpi(dpi_);
+}
+
+void PictureBox::SetDpi(int dpi) {
+    dpi_ = dpi;
+    if (autoSize_) {
+        SetWindowPos(window_, nullptr, 0, 0, Shown(width_), Shown(height_),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    InvalidateRect(window_, nullptr, FALSE);
 }
+
+int PictureBox::Shown(int bitmapPixels) const { return Scaled(bitmapPixels, dpi_); }
 
 PictureBox::~PictureBox() {
     if (surface_ != nullptr) {
@@ -54,9 +64,11 @@ void PictureBox::Draw(const Bitmap* bitmap, int x, int y) {
     if (IsRectEmpty(&part)) {
         return;  // wholly outside the bitmap
     }
+    // What changed, as shown: a pixel of the bitmap covers from Shown(x) to Shown(x + 1).
     const POINT origin = Origin();
-    RECT changed = part;
+    RECT changed{Shown(part.left), Shown(part.top), Shown(part.right), Shown(part.bottom)};
     OffsetRect(&changed, origin.x, origin.y);
+    InflateRect(&changed, 1, 1);
     InvalidateRect(window_, &changed, FALSE);
 }
 
@@ -102,7 +114,7 @@ POINT PictureBox::Origin() const {
     }
     RECT client{};
     GetClientRect(window_, &client);
-    return {(client.right - width_) / 2, (client.bottom - height_) / 2};
+    return {(client.right - Shown(width_)) / 2, (client.bottom - Shown(height_)) / 2};
 }
 
 void PictureBox::Paint() {
@@ -112,15 +124,24 @@ void PictureBox::Paint() {
     RECT client{};
     GetClientRect(window_, &client);
     const POINT origin = Origin();
+    const int shownWidth = Shown(width_);
+    const int shownHeight = Shown(height_);
     // Around the picture, the form shows through.
     HBRUSH form = CreateSolidBrush(kFormColour);
-    ExcludeClipRect(dc, origin.x, origin.y, origin.x + width_, origin.y + height_);
+    ExcludeClipRect(dc, origin.x, origin.y, origin.x + shownWidth, origin.y + shownHeight);
     FillRect(dc, &client, form);
     SelectClipRgn(dc, nullptr);
     DeleteObject(form);
     HDC memory = CreateCompatibleDC(dc);
     HGDIOBJ previous = SelectObject(memory, surface_);
-    BitBlt(dc, origin.x, origin.y, width_, height_, memory, 0, 0, SRCCOPY);
+    if (shownWidth == width_ && shownHeight == height_) {
+        BitBlt(dc, origin.x, origin.y, width_, height_, memory, 0, 0, SRCCOPY);
+    } else {
+        // Each pixel of the bitmap becomes a block of whole pixels, never a blend.
+        SetStretchBltMode(dc, COLORONCOLOR);
+        StretchBlt(dc, origin.x, origin.y, shownWidth, shownHeight, memory, 0, 0, width_, height_,
+                   SRCCOPY);
+    }
     SelectObject(memory, previous);
     DeleteDC(memory);
     EndPaint(window_, &ps);

@@ -186,6 +186,24 @@ missing-board)
     wmctrl -i -c "$(main_window)"
     wait_for_exit
     ;;
+double-click)
+    # Two players, so that each throw is one click's; after "Restart" both counters stand on
+    # square 1 and only two throws move both.
+    start_program
+    wait_for_main_window
+    main=$(main_window)
+    click_at "$main" 400 168                       # "2 Players"
+    wait_for_window "Two Player Game"
+    for target in "340 281 caption" "414 286 die"; do
+        read -r x y what <<<"$target"
+        click_at "$main" 464 168                   # "Restart"
+        square_one_empty "$main" && fail "Restart left square 1 empty"
+        double_click_at "$main" "$x" "$y"
+        square_one_empty "$main" || fail "a double click on the $what did not throw twice"
+    done
+    wmctrl -i -c "$main"
+    wait_for_exit
+    ;;
 no-writes)
     # A whole session under strace: no file may be opened for writing or created.
     # (LeakSanitizer cannot run under ptrace; a sanitizer build checks leaks elsewhere.)

@@ -43,6 +43,20 @@ click_at() {  # window x y  (client coordinates)
     sleep 0.3
 }
 
+# Two clicks as quick as a player's double click (Qt and Windows both take 400 ms and more).
+double_click_at() {  # window x y  (client coordinates)
+    xdotool mousemove --window "$1" "$2" "$3" click --repeat 2 --delay 80 1
+    sleep 0.5
+}
+
+# Square 1 of the board shows neither the green nor the magenta counter.
+square_one_empty() {  # window
+    local r g b
+    read -r r g b < <(pixel_at "$1" $((16 + 5 + 8)) $((48 + 230 + 8)))
+    ! { [ "$r" -gt 150 ] && [ "$g" -lt 80 ] && [ "$b" -gt 150 ]; } &&
+        ! { [ "$r" -lt 80 ] && [ "$g" -gt 120 ] && [ "$b" -lt 80 ]; }
+}
+
 snapshot() { xwd -silent -id "$1" | md5sum | cut -d' ' -f1; }
 
 # The colour of one pixel of a window, in client coordinates, as "r g b".

@@ -192,6 +192,28 @@ TEST(MainWindow, TheDieAndItsCaptionThrowOnlyOnceAModeIsChosen) {
     EXPECT_TRUE(Shows(g.Die(), wintest::Picture("d5.bmp"), 0, 0));  // Restart leaves the die
 }
 
+// The second click of a quick pair reaches a label as a double click and the die as a second
+// press: each is a throw.
+TEST(MainWindow, EachClickOfADoubleClickOnTheDieOrItsCaptionIsAThrow) {
+    PictureFolder folder;
+    StartedGame g;
+    g.Press(Player2);
+    g.clock.Set(kDiceClockFor[2]);
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+        SendMessageW(g.form.Control(Label4), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON,
+                     MAKELPARAM(5, 5));
+    }
+    DispatchPendingMessages();
+    EXPECT_EQ(g.Log(), (std::vector<std::string>{"Player1 scored a : 3", "Player2 scored a : 3"}));
+    EXPECT_EQ(g.Text(position1), "4");
+    EXPECT_EQ(g.Text(position2), "4");
+
+    g.ClickDie();
+    g.ClickDie();
+    EXPECT_EQ(g.Text(position1), "7");
+    EXPECT_EQ(g.Text(position2), "7");
+}
+
 TEST(MainWindow, CountersAreDrawnAtTheirSquaresPlayerTwosOnTopAndTheOldOnesGo) {
     PictureFolder folder;
     StartedGame g;

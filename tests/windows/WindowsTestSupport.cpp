@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "BitmapFile.h"
+#include "Dpi.h"
 #include "ErrorReport.h"
 #include "MainLayout.h"
 #include "MessageLoop.h"
@@ -97,13 +98,13 @@ void StartedGame::ClickDie() const { ClickAt(form1::Image2, 14, 14); }
 PictureBox& StartedGame::Board() const { return form.Picture(form1::Image1); }
 PictureBox& StartedGame::Die() const { return form.Picture(form1::Image2); }
 
-void ExpectLayout(HWND window, const FormSpec& form) {
+void ExpectLayout(HWND window, const FormSpec& form, int dpi) {
     SCOPED_TRACE(form.caption);
     EXPECT_EQ(WindowText(window), form.caption);
     RECT client{};
     GetClientRect(window, &client);
-    EXPECT_EQ(client.right, form.clientWidth);
-    EXPECT_EQ(client.bottom, form.clientHeight);
+    EXPECT_EQ(client.right, Scaled(form.clientWidth, dpi));
+    EXPECT_EQ(client.bottom, Scaled(form.clientHeight, dpi));
     for (std::size_t i = 0; i < form.controlCount; ++i) {
         const ControlSpec& c = form.controls[i];
         SCOPED_TRACE(c.name);
@@ -112,12 +113,14 @@ void ExpectLayout(HWND window, const FormSpec& form) {
         RECT r{};
         GetWindowRect(control, &r);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-        EXPECT_EQ(r.left, c.left);
-        EXPECT_EQ(r.top, c.top);
-        EXPECT_EQ(r.bottom - r.top, c.height);
+        EXPECT_EQ(r.left, Scaled(c.left, dpi));
+        EXPECT_EQ(r.top, Scaled(c.top, dpi));
+        EXPECT_EQ(r.bottom - r.top, Scaled(c.height, dpi));
         if (!(c.kind == ControlKind::Label && (c.flags & kAutoSize))) {
-            EXPECT_EQ(r.right - r.left, c.width);
+            EXPECT_EQ(r.right - r.left, Scaled(c.width, dpi));
         }
+        EXPECT_LE(r.right, client.right);  // nothing clipped by the window's edge
+        EXPECT_LE(r.bottom, client.bottom);
         if (c.kind == ControlKind::Picture || c.kind == ControlKind::Bevel) {
             continue;
         }
@@ -128,9 +131,40 @@ void ExpectLayout(HWND window, const FormSpec& form) {
         LOGFONTW font{};
         GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
                    &font);
-        EXPECT_EQ(font.lfHeight, -designed.height);
+        EXPECT_EQ(font.lfHeight, -Scaled(designed.height, dpi));
         EXPECT_EQ(font.lfWeight, designed.bold ? FW_BOLD : FW_NORMAL);
         EXPECT_EQ(Narrow(font.lfFaceName), Narrow(designed.face));
+    }
+}
+
+void ExpectTextsFit(HWND window, const FormSpec& form) {
+    SCOPED_TRACE(form.caption);
+    for (std::size_t i = 0; i < form.controlCount; ++i) {
+        const ControlSpec& c = form.controls[i];
+        if (c.kind != ControlKind::Label && c.kind != ControlKind::Button &&
+            c.kind != ControlKind::NameBox) {
+            continue;
+        }
+        SCOPED_TRACE(c.name);
+        HWND control = GetDlgItem(window, c.id);
+        const std::wstring text = Widen(WindowText(control));
+        HDC dc = GetDC(control);
+        HGDIOBJ previous =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        SelectObject(dc, previous);
+        ReleaseDC(control, dc);
+        RECT inside{};
+        GetClientRect(control, &inside);
+        // A button draws a raised edge of two pixels around its text.
+        const int edge = c.kind == ControlKind::Button ? 2 : 0;
+        EXPECT_LE(extent.cx, inside.right - 2 * edge) << Narrow(text);
+        // The design's heights are character heights: the blank leading above them may
+        // touch the edge, the letters may not.
+        EXPECT_LE(extent.cy - metrics.tmInternalLeading, inside.bottom) << Narrow(text);
     }
 }
 

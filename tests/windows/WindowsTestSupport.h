@@ -70,9 +70,13 @@ public:
 };
 
 // Every control of the form's design is there, by id, where the design puts it (labels
-// that size themselves keep their position and height), with its text and font; and the
-// window has the design's caption and client size.
-void ExpectLayout(HWND window, const FormSpec& form);
+// that size themselves keep their position and height), with its text and font, inside the
+// client area; and the window has the design's caption and client size. Every length of
+// the design scaled to the DPI.
+void ExpectLayout(HWND window, const FormSpec& form, int dpi = 96);
+
+// Every label, button and name box is large enough for its text in its own font.
+void ExpectTextsFit(HWND window, const FormSpec& form);
 
 // The pixels of a picture file, as the program loads it.
 Bitmap Picture(const char* fileName);

@@ -4,6 +4,9 @@
 // and the control that has the keyboard focus. Writes nothing but its standard output.
 //   probe.exe            all visible top-level windows
 //   probe.exe close T    asks the visible window titled T to close (WM_CLOSE)
+//   probe.exe layout     the display's DPI, then for each visible top-level window its client
+//                        size and each control's place and size in that client area, with
+//                        the size of its text in its own font
 #include <windows.h>
 
 #include <cstdio>
@@ -69,9 +72,53 @@ BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
     return TRUE;
 }
 
+BOOL CALLBACK PrintControlPlace(HWND control, LPARAM) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    // The text as the control sets it, in the font it was given (fonts are shared between
+    // the processes of a session, as every GDI object is).
+    wchar_t text[2048] = {};
+    DWORD_PTR font = 0;
+    SendMessageTimeoutW(control, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &font);
+    SendMessageTimeoutW(control, WM_GETFONT, 0, 0, SMTO_ABORTIFHUNG, 2000, &font);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(font));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text, lstrlenW(text), &extent);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    std::printf("  place %d %s %ld %ld %ld %ld text %ld %ld font %ld\n", GetDlgCtrlID(control),
+                ClassOf(control).c_str(), r.left, r.top, r.right - r.left, r.bottom - r.top,
+                extent.cx, extent.cy, metrics.tmHeight - metrics.tmInternalLeading);
+    return TRUE;
+}
+
+BOOL CALLBACK PrintWindowPlace(HWND window, LPARAM) {
+    if (!IsWindowVisible(window)) {
+        return TRUE;
+    }
+    RECT client{};
+    GetClientRect(window, &client);
+    std::printf("window %s \"%s\" client %ld %ld\n", ClassOf(window).c_str(),
+                OneLine(window).c_str(), client.right, client.bottom);
+    EnumChildWindows(window, PrintControlPlace, 0);
+    return TRUE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "layout") {
+        HDC screen = GetDC(nullptr);
+        std::printf("dpi %d\n", GetDeviceCaps(screen, LOGPIXELSX));
+        ReleaseDC(nullptr, screen);
+        EnumWindows(PrintWindowPlace, 0);
+        return 0;
+    }
     if (argc == 3 && std::string(argv[1]) == "close") {
         wchar_t title[256] = {};
         MultiByteToWideChar(CP_UTF8, 0, argv[2], -1, title, 256);

@@ -220,6 +220,29 @@ close-with-dialog)
     "$wine_run" "$probe_exe" close Brimblet >/dev/null 2>&1   # a close request from outside
     wait_for_exit
     ;;
+double-click)
+    # Two players, so that each throw is one click's; after "Restart" both counters stand on
+    # square 1 and only two throws move both.
+    start_program
+    wait_for_main_window
+    main=$(main_window)
+    click_at "$main" 400 168                # "2 Players"
+    wait_for_class TForm3
+    for target in "340 281 caption" "414 286 die"; do
+        read -r x y what <<<"$target"
+        click_at "$main" 464 168            # "Restart"
+        double_click_at "$main" "$x" "$y"
+        listing=$(probe)
+        log=$(text_in TForm1 112 <<<"$listing")
+        [[ $log == "Player1 scored a : "*"Player2 scored a : "[1-6] ]] ||
+            fail "a double click on the $what did not throw twice: $log"
+        [ "$(text_in TForm1 108 <<<"$listing")" != 1 ] && [ "$(text_in TForm1 109 <<<"$listing")" != 1 ] ||
+            fail "a double click on the $what left a read-out at 1"
+        square_one_empty "$main" || fail "a double click on the $what left a counter on square 1"
+    done
+    close_main_window "$main"
+    wait_for_exit
+    ;;
 alt-f4)
     start_program
     wait_for_main_window

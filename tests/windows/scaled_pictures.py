@@ -1,0 +1,59 @@
+#!/usr/bin/env python3
+"""Checks the real program's pictures at a whole display scale: each pixel of the board, the
+die and the two counter icons is a SCALE x SCALE block of its picture file's colour, and the
+counters stand on their squares at that scale (player 2's on top).
+
+usage: scaled_pictures.py WINDOW.xwd PICTURES SCALE SQUARE1 SQUARE2 DIE_FACE
+WINDOW.xwd is the main window's client area.
+"""
+import sys
+
+from referee import BOARD_AT, DIE_AT, read_bmp, read_xwd, square_at
+
+COUNTER_ICONS_AT = [(286, 200), (286, 232)]
+
+
+def blocks_differ(pixel, picture, left, top, scale, covered=()):
+    """The picture's pixels whose block at (left, top) of the design, scaled, is not theirs."""
+    wrong = []
+    for y, row in enumerate(picture):
+        for x, colour in enumerate(row):
+            if any(cx <= x < cx + 16 and cy <= y < cy + 16 for cx, cy in covered):
+                continue
+            block = {pixel((left + x) * scale + dx, (top + y) * scale + dy)
+                     for dy in range(scale) for dx in range(scale)}
+            if block != {colour}:
+                wrong.append((x, y))
+    return wrong
+
+
+def main():
+    window, pictures, scale, square1, square2, face = sys.argv[1:7]
+    scale, squares = int(scale), [int(square1), int(square2)]
+    pixel = read_xwd(window)
+    counters = [read_bmp(f"{pictures}/counter.bmp"), read_bmp(f"{pictures}/counter2.bmp")]
+    problems = []
+    at = [square_at(n) for n in squares]
+    checks = [("the board", read_bmp(f"{pictures}/brimb.bmp"), BOARD_AT, at),
+              (f"die face {face}", read_bmp(f"{pictures}/d{face}.bmp"), DIE_AT, ()),
+              ("player 1's counter icon", counters[0], COUNTER_ICONS_AT[0], ()),
+              ("player 2's counter icon", counters[1], COUNTER_ICONS_AT[1], ())]
+    for player in (1, 0):
+        if player == 0 and squares[0] == squares[1]:
+            continue  # under player 2's
+        x, y = at[player]
+        checks.append((f"player {player + 1}'s counter on square {squares[player]}",
+                       counters[player], (BOARD_AT[0] + x, BOARD_AT[1] + y), ()))
+    for name, picture, (left, top), covered in checks:
+        wrong = blocks_differ(pixel, picture, left, top, scale, covered)
+        if wrong:
+            problems.append(f"{name}: {len(wrong)} pixels not shown as {scale} x {scale} blocks "
+                            f"of their colour, first at {wrong[0]}")
+    if problems:
+        print("\n".join(problems), file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
