@@ -169,6 +169,9 @@ void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts, int dpi
             SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(c.maxLength), 0);
         }
     }
+    for (std::size_t i = 0; i < form.accessibleCount; ++i) {
+        MakeAccessible(GetDlgItem(parent, form.accessible[i].id), form.accessible[i]);
+    }
 }
 
 void LayOutControls(HWND parent, const FormSpec& form, FontCache& fonts, int dpi) {

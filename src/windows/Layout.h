@@ -6,6 +6,8 @@
 #include <map>
 #include <string>
 
+#include "AccessibleControl.h"
+
 // A window's fixed layout, kept as data: one table of controls per window (MainLayout.h and
 // the dialogs' own), with the design's pixel values as they stand, read by CreateControls.
 
@@ -59,6 +61,9 @@ struct FormSpec {
     FontSpec font;
     const ControlSpec* controls;
     std::size_t controlCount;
+    // What screen readers are told of the controls whose windows cannot say it themselves.
+    const AccessibleSpec* accessible = nullptr;
+    std::size_t accessibleCount = 0;
 };
 
 // The fonts of a window, made once each for each DPI it is shown at and released with it.

@@ -52,8 +52,26 @@ constexpr ControlSpec kControls[] = {
 };
 // clang-format on
 
-constexpr FormSpec kForm{
-    L"TForm1", "Brimblet",          514, 316, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, kFormFont,
-    kControls, std::size(kControls)};
+// For screen readers: the die and its caption are one "Throw Die" button each, pressed as a
+// click; the board and the counter icons are pictures named for what they show.
+constexpr AccessibleSpec kAccessible[] = {
+    {Image1, ROLE_SYSTEM_GRAPHIC, "Board", 0, false},
+    {Label4, ROLE_SYSTEM_PUSHBUTTON, "Throw Die", 0, true},
+    {Image2, ROLE_SYSTEM_PUSHBUTTON, "Throw Die", 0, true},
+    {Image3, ROLE_SYSTEM_GRAPHIC, "Player 1's counter, green", 0, false},
+    {Image4, ROLE_SYSTEM_GRAPHIC, "Player 2's counter, magenta", 0, false},
+};
+
+constexpr FormSpec kForm{L"TForm1",
+                         "Brimblet",
+                         514,
+                         316,
+                         WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                         0,
+                         kFormFont,
+                         kControls,
+                         std::size(kControls),
+                         kAccessible,
+                         std::size(kAccessible)};
 
 }  // namespace form1

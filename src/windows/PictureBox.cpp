@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "AccessibleControl.h"
 #include "BitmapFile.h"
 #include "Dpi.h"
 #include "ErrorReport.h"
@@ -172,6 +173,11 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
         }
         return 0;
+    case WM_GETOBJECT:
+        if (const LRESULT answer = AnswerGetObject(window_, wParam, lParam)) {
+            return answer;
+        }
+        break;
     case WM_CANCELMODE:
     case WM_CAPTURECHANGED:
         pressed_ = false;

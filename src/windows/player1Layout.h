@@ -26,6 +26,9 @@ constexpr ControlSpec kControls[] = {
 };
 // clang-format on
 
+// The name box is named by its label.
+constexpr AccessibleSpec kAccessible[] = {{Edit1, ROLE_SYSTEM_TEXT, nullptr, Label4, false}};
+
 constexpr FormSpec kForm{L"TForm2",
                          "One Player Game",
                          323,
@@ -34,6 +37,8 @@ constexpr FormSpec kForm{L"TForm2",
                          kNameDialogExStyle,
                          kFormFont,
                          kControls,
-                         std::size(kControls)};
+                         std::size(kControls),
+                         kAccessible,
+                         std::size(kAccessible)};
 
 }  // namespace form2

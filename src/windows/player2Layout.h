@@ -30,6 +30,10 @@ constexpr ControlSpec kControls[] = {
 };
 // clang-format on
 
+// Each name box is named by its label.
+constexpr AccessibleSpec kAccessible[] = {{Edit1, ROLE_SYSTEM_TEXT, nullptr, Label4, false},
+                                          {Edit2, ROLE_SYSTEM_TEXT, nullptr, Label1, false}};
+
 constexpr FormSpec kForm{L"TForm3",
                          "Two Player Game",
                          352,
@@ -38,6 +42,8 @@ constexpr FormSpec kForm{L"TForm3",
                          kNameDialogExStyle,
                          kFormFont,
                          kControls,
-                         std::size(kControls)};
+                         std::size(kControls),
+                         kAccessible,
+                         std::size(kAccessible)};
 
 }  // namespace form3

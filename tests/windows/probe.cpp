@@ -4,12 +4,19 @@
 // and the control that has the keyboard focus. Writes nothing but its standard output.
 //   probe.exe            all visible top-level windows
 //   probe.exe close T    asks the visible window titled T to close (WM_CLOSE)
+//   probe.exe accessible as a screen reader reads them: for each visible top-level window's
+//                        controls, the name, role and default action of each control's
+//                        client object (AccessibleObjectFromWindow)
+//   probe.exe press C T  does the default action of control id C of the window titled T
 //   probe.exe layout     the display's DPI, then for each visible top-level window its client
 //                        size and each control's place and size in that client area, with
 //                        the size of its text in its own font
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -109,9 +116,84 @@ BOOL CALLBACK PrintWindowPlace(HWND window, LPARAM) {
     return TRUE;
 }
 
+IAccessible* ClientObject(HWND control) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
+                                          reinterpret_cast<void**>(&object)))) {
+        return nullptr;
+    }
+    return object;
+}
+
+// A text property of an object, as `get(&text)` hands it over.
+template <typename Get> std::string Read(Get get) {
+    BSTR text = nullptr;
+    const HRESULT result = get(&text);
+    std::string out = SUCCEEDED(result) && text != nullptr ? Utf8(text) : std::string();
+    SysFreeString(text);
+    return out;
+}
+
+BOOL CALLBACK PrintAccessibleControl(HWND control, LPARAM) {
+    IAccessible* object = ClientObject(control);
+    if (object == nullptr) {
+        std::printf("  accessible %d none\n", GetDlgCtrlID(control));
+        return TRUE;
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT role{};
+    const std::string nameText = Read([&](BSTR* text) { return object->get_accName(self, text); });
+    const std::string actionText =
+        Read([&](BSTR* text) { return object->get_accDefaultAction(self, text); });
+    object->get_accRole(self, &role);
+    std::printf("  accessible %d role %ld name \"%s\" action \"%s\"\n", GetDlgCtrlID(control),
+                role.vt == VT_I4 ? role.lVal : -1L, nameText.c_str(), actionText.c_str());
+    object->Release();
+    return TRUE;
+}
+
+BOOL CALLBACK PrintAccessibleWindow(HWND window, LPARAM) {
+    if (IsWindowVisible(window)) {
+        std::printf("window %s \"%s\"\n", ClassOf(window).c_str(), OneLine(window).c_str());
+        EnumChildWindows(window, PrintAccessibleControl, 0);
+    }
+    return TRUE;
+}
+
+int Press(int id, const char* title) {
+    wchar_t wide[256] = {};
+    MultiByteToWideChar(CP_UTF8, 0, title, -1, wide, 256);
+    for (HWND w = FindWindowW(nullptr, wide); w != nullptr;
+         w = FindWindowExW(nullptr, w, nullptr, wide)) {
+        if (!IsWindowVisible(w)) {
+            continue;
+        }
+        IAccessible* object = ClientObject(GetDlgItem(w, id));
+        if (object == nullptr) {
+            return 1;
+        }
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        const HRESULT done = object->accDoDefaultAction(self);
+        object->Release();
+        return SUCCEEDED(done) ? 0 : 1;
+    }
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 2 && (std::string(argv[1]) == "accessible" || std::string(argv[1]) == "press")) {
+        CoInitialize(nullptr);
+        const int result = argc == 4 ? Press(std::atoi(argv[2]), argv[3])
+                                     : (EnumWindows(PrintAccessibleWindow, 0), 0);
+        CoUninitialize();
+        return result;
+    }
     if (argc == 2 && std::string(argv[1]) == "layout") {
         HDC screen = GetDC(nullptr);
         std::printf("dpi %d\n", GetDeviceCaps(screen, LOGPIXELSX));

@@ -234,12 +234,55 @@ double-click)
         double_click_at "$main" "$x" "$y"
         listing=$(probe)
         log=$(text_in TForm1 112 <<<"$listing")
-        [[ $log == "Player1 scored a : "*"Player2 scored a : "[1-6] ]] ||
+        [[ $log == "Player1 scored a : "*"Player2 scored a : "[1-6]* ]] ||
             fail "a double click on the $what did not throw twice: $log"
         [ "$(text_in TForm1 108 <<<"$listing")" != 1 ] && [ "$(text_in TForm1 109 <<<"$listing")" != 1 ] ||
             fail "a double click on the $what left a read-out at 1"
         square_one_empty "$main" || fail "a double click on the $what left a counter on square 1"
     done
+    close_main_window "$main"
+    wait_for_exit
+    ;;
+accessible)
+    # Read as a screen reader reads it, from another program through the accessibility
+    # interface: the die and its caption are "Throw Die" buttons with "Press" as their
+    # default action, the board a graphic, each name box named by its label.
+    start_program
+    wait_for_main_window
+    main=$(main_window)
+    click_at "$main" 400 168                # "2 Players": its dialog shows both name boxes
+    wait_for_class TForm3
+    xdotool windowmove --sync "$(windows_named "Two Player Game")" 0 0   # off the buttons
+    click_at "$main" 332 168                # "1 Player", back to one player
+    wait_for_class TForm2
+    readout=$("$wine_run" "$probe_exe" accessible 2>/dev/null | tr -d '\r')
+    echo "$readout" | grep -E '^window|accessible (10[2-7]|11[0-5]|20[1-4]) '
+    expect_accessible() {  # window class, control id, role, name, action
+        awk -v cls="$1" -v id="$2" '/^window /{m = ($2 == cls)} m && $1 == "accessible" && $2 == id' <<<"$readout" |
+            grep -qxF "  accessible $2 role $3 name \"$4\" action \"$5\"" ||
+            fail "control $2 of $1 does not read as role $3, \"$4\", \"$5\": $(grep "accessible $2 " <<<"$readout")"
+    }
+    expect_accessible TForm1 107 43 "Throw Die" "Press"       # the die, a push button
+    expect_accessible TForm1 106 43 "Throw Die" "Press"       # its caption
+    expect_accessible TForm1 102 40 "Board" ""                # a graphic
+    expect_accessible TForm2 202 42 "Please enter your name: " ""
+    expect_accessible TForm3 203 42 "Please enter player1's name: " ""
+    expect_accessible TForm3 204 42 "Please enter player2's name: " ""
+    # What already says itself keeps its text as its name.
+    expect_accessible TForm1 113 10 "1 Player" ""
+    awk '/^window /{m = ($2 == "TForm1")} m' <<<"$readout" | grep -q 'accessible 108 role [0-9]* name "1"' ||
+        fail "the read-out lost its name"
+    # Pressed by its default action, the die throws as a click does: player 1 and Fred.
+    "$wine_run" "$probe_exe" press 107 Brimblet >/dev/null 2>&1 || fail "the die could not be pressed"
+    sleep 0.5
+    listing=$(probe)
+    log=$(text_in TForm1 112 <<<"$listing")
+    [[ $log == "Player1 scored a : "*"Fred scored a : "[1-6]* ]] || fail "pressing the die did not throw: $log"
+    [ "$(text_in TForm1 108 <<<"$listing")" != 1 ] && [ "$(text_in TForm1 109 <<<"$listing")" != 1 ] ||
+        fail "pressing the die left a read-out at 1"
+    "$wine_run" "$probe_exe" press 106 Brimblet >/dev/null 2>&1 || fail "the caption could not be pressed"
+    sleep 0.5
+    [ "$(text_in TForm1 112 <<<"$(probe)")" != "$log" ] || fail "pressing the caption did not throw"
     close_main_window "$main"
     wait_for_exit
     ;;
