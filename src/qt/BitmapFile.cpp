@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <algorithm>
+
 #include "PlainBitmap.h"
 
 namespace {
@@ -13,6 +15,23 @@ namespace {
 constexpr int kReaderAllocationLimitMiB = int(kMaxBitmapPixels * 4 / (1024 * 1024));
 
 [[noreturn]] void Fail(const char* message) { throw brimblet::PictureError(message); }
+
+// The file's bytes, up to the most a picture we accept can take; a buffer as large as that
+// limit is set aside only for a file that is.
+QByteArray ReadAtMost(QIODevice& device, qint64 most) {
+    if (!device.isSequential()) {
+        return device.read(std::min(device.size() - device.pos(), most));
+    }
+    QByteArray bytes;
+    while (bytes.size() < most) {
+        const QByteArray part = device.read(std::min<qint64>(most - bytes.size(), 1 << 16));
+        if (part.isEmpty()) {
+            break;
+        }
+        bytes += part;
+    }
+    return bytes;
+}
 
 }  // namespace
 
@@ -25,7 +44,7 @@ QImage LoadBitmapFile(const QString& fileName) {
 }
 
 QImage ReadBitmap(QIODevice& device) {
-    const QByteArray bytes = device.read(qint64(brimblet::kMaxBitmapFileBytes));
+    const QByteArray bytes = ReadAtMost(device, qint64(brimblet::kMaxBitmapFileBytes));
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
     const brimblet::BitmapDescription picture =
         brimblet::CheckBitmap(data, std::size_t(bytes.size()));
