@@ -191,6 +191,18 @@ void LayOutControls(HWND parent, const FormSpec& form, FontCache& fonts, int dpi
     InvalidateRect(parent, nullptr, TRUE);
 }
 
+int FitToDisplay(HWND window, const FormSpec& form) {
+    const int dpi = WindowDpi(window);
+    const SIZE wanted = OuterSize(form, dpi);
+    RECT r{};
+    GetWindowRect(window, &r);
+    if (r.right - r.left != wanted.cx || r.bottom - r.top != wanted.cy) {
+        SetWindowPos(window, nullptr, 0, 0, wanted.cx, wanted.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return dpi;
+}
+
 void ChangeDpi(HWND window, const FormSpec& form, FontCache& fonts, int& dpi, WPARAM wParam,
                LPARAM lParam) {
     dpi = LOWORD(wParam);

@@ -88,6 +88,10 @@ SIZE OuterSize(const FormSpec& form, int dpi = 96);
 // first, in their order).
 void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts, int dpi);
 
+// For WM_CREATE: the DPI of the display the window opened on, the window's outer size made
+// the form's at that DPI if it was made for another.
+int FitToDisplay(HWND window, const FormSpec& form);
+
 // Lays the controls out again for another DPI: places, sizes and fonts, with the labels that
 // size themselves measured again at their new font.
 void LayOutControls(HWND parent, const FormSpec& form, FontCache& fonts, int dpi);

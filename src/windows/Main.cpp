@@ -28,8 +28,7 @@ TForm1::~TForm1() {
 }
 
 void TForm1::Create() {
-    dpi_ = WindowDpi(nullptr);  // the display the window opens on
-    const SIZE outer = OuterSize(kForm, dpi_);
+    const SIZE outer = OuterSize(kForm, WindowDpi(nullptr));  // the system's; see WM_CREATE
     CreateWindowExW(kForm.exStyle, kForm.windowClass, Widen(kForm.caption).c_str(), kForm.style,
                     CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr,
                     GetModuleHandleW(nullptr), this);
@@ -102,6 +101,7 @@ void TForm1::OnCommand(int id, int code) {
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
+        dpi_ = FitToDisplay(window_, kForm);
         CreateControls(window_, kForm, fonts_, dpi_);
         log_.Attach(Control(Memo1));
         return 0;

@@ -40,8 +40,7 @@ HWND NameDialog::Handle() {
         if (!GetClassInfoW(instance, form_.windowClass, &known)) {
             RegisterFormClass(instance, form_.windowClass, &FormProcedure<NameDialog>);
         }
-        dpi_ = WindowDpi(nullptr);
-        const SIZE outer = OuterSize(form_, dpi_);
+        const SIZE outer = OuterSize(form_, WindowDpi(nullptr));  // the system's; see WM_CREATE
         CreateWindowExW(form_.exStyle, form_.windowClass, Widen(form_.caption).c_str(), form_.style,
                         CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, mainForm_.Handle(),
                         nullptr, instance, this);
@@ -87,6 +86,7 @@ void NameDialog::Close() {
 LRESULT NameDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
+        dpi_ = FitToDisplay(window_, form_);
         CreateControls(window_, form_, fonts_, dpi_);
         for (std::size_t i = 0; i < form_.controlCount; ++i) {
             if (form_.controls[i].kind == ControlKind::NameBox) {
