@@ -26,14 +26,9 @@ stop() {
 trap stop EXIT
 
 # A display of our own: the first free one, as Xvfb picks it.
-display_file=$(mktemp)
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$display_file" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -1 "$display_file")"
-rm -f "$display_file"
-openbox --sm-disable >/dev/null 2>&1 &
-wm_pid=$!
+# shellcheck source=../tests/support/x11.sh
+source tests/support/x11.sh
+start_display 1024x768
 
 # A fresh prefix each run (its first start takes seconds), with the free faces that stand in
 # for the game's fonts, and its server kept up for the whole run so that each test is quick.

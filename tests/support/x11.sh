@@ -2,6 +2,20 @@
 # programs. Source it; it expects a function `fail` that reports and exits, and the process id
 # of the program under test in `app_pid`.
 
+# An X server of our own on the first free display, as Xvfb picks it, with a window manager:
+# exports DISPLAY and sets xvfb_pid and wm_pid for the caller to stop.
+start_display() {  # WIDTHxHEIGHT
+    local display_file
+    display_file=$(mktemp)
+    Xvfb -displayfd 1 -screen 0 "$1x24" -nolisten tcp >"$display_file" 2>/dev/null &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
+    export DISPLAY=":$(head -1 "$display_file")"
+    rm -f "$display_file"
+    openbox --sm-disable >/dev/null 2>&1 &
+    wm_pid=$!
+}
+
 # The visible windows with exactly this title, one id per line.
 windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
 

@@ -40,14 +40,7 @@ fail() { echo "FAIL (windows dpi $dpi): $*" >&2; exit 1; }
 # shellcheck source=../support/x11.sh
 source "$here/../support/x11.sh"
 
-display_file=$(mktemp)
-Xvfb -displayfd 1 -screen 0 2560x1600x24 -nolisten tcp >"$display_file" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -1 "$display_file")"
-rm -f "$display_file"
-openbox --sm-disable >/dev/null 2>&1 &
-wm_pid=$!
+start_display 2560x1600
 mkdir "$work/pictures" "$out" -p
 cp "$pictures"/*.bmp "$work/pictures/"
 
