@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr const wchar_t* kSpecProperty = L"BrimbletAccessible";
+constexpr const wchar_t* kDesignProperty = L"BrimbletAccessible";
 constexpr const wchar_t* kNextProperty = L"BrimbletAccessibleNext";
 constexpr const wchar_t* kPressAction = L"Press";
 
@@ -54,12 +54,12 @@ struct AccessibilityCalls {
 
 bool Self(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
-// A control's IAccessible: the spec's role, name and default action; everything else is
+// A control's IAccessible: the design's role, name and default action; everything else is
 // the standard object's.
 class AccessibleControl final : public IAccessible {
 public:
-    AccessibleControl(HWND control, const AccessibleSpec& spec, IAccessible* standard)
-        : control_(control), spec_(spec), standard_(standard) {}
+    AccessibleControl(HWND control, const AccessibleSpec& design, IAccessible* standard)
+        : control_(control), design_(design), standard_(standard) {}
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
@@ -102,10 +102,11 @@ public:
         if (!Self(child)) {
             return E_INVALIDARG;
         }
-        std::string text = spec_.name != nullptr ? spec_.name : "";
-        if (spec_.name == nullptr) {
-            text = WindowText(spec_.nameFrom != 0 ? GetDlgItem(GetParent(control_), spec_.nameFrom)
-                                                  : control_);
+        std::string text = design_.name != nullptr ? design_.name : "";
+        if (design_.name == nullptr) {
+            text =
+                WindowText(design_.nameFrom != 0 ? GetDlgItem(GetParent(control_), design_.nameFrom)
+                                                 : control_);
         }
         *name = String(Widen(text));
         return *name != nullptr ? S_OK : E_OUTOFMEMORY;
@@ -115,11 +116,11 @@ public:
             return E_INVALIDARG;
         }
         role->vt = VT_I4;
-        role->lVal = spec_.role;
+        role->lVal = design_.role;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        if (Self(child) && spec_.role == ROLE_SYSTEM_TEXT) {  // a name box: what it holds
+        if (Self(child) && design_.role == ROLE_SYSTEM_TEXT) {  // a name box: what it holds
             *value = String(Widen(WindowText(control_)));
             return *value != nullptr ? S_OK : E_OUTOFMEMORY;
         }
@@ -129,7 +130,7 @@ public:
         if (!Self(child)) {
             return E_INVALIDARG;
         }
-        if (!spec_.pressable) {
+        if (!design_.pressable) {
             *action = nullptr;
             return S_FALSE;
         }
@@ -142,10 +143,10 @@ public:
         if (!Self(child)) {
             return E_INVALIDARG;
         }
-        if (!spec_.pressable) {
+        if (!design_.pressable) {
             return DISP_E_MEMBERNOTFOUND;
         }
-        PostMessageW(GetParent(control_), WM_COMMAND, MAKEWPARAM(spec_.id, BN_CLICKED),
+        PostMessageW(GetParent(control_), WM_COMMAND, MAKEWPARAM(design_.id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(control_));
         return S_OK;
     }
@@ -216,7 +217,7 @@ private:
     }
 
     HWND control_;
-    const AccessibleSpec& spec_;
+    const AccessibleSpec& design_;
     IAccessible* standard_;
     LONG references_ = 1;
 };
@@ -228,7 +229,7 @@ LRESULT CALLBACK AccessibleProcedure(HWND control, UINT message, WPARAM wParam, 
             return answer;
         }
     } else if (message == WM_NCDESTROY) {
-        RemovePropW(control, kSpecProperty);
+        RemovePropW(control, kDesignProperty);
         RemovePropW(control, kNextProperty);
         SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(next));
     }
@@ -237,8 +238,8 @@ LRESULT CALLBACK AccessibleProcedure(HWND control, UINT message, WPARAM wParam, 
 
 }  // namespace
 
-void MakeAccessible(HWND control, const AccessibleSpec& spec) {
-    SetPropW(control, kSpecProperty, const_cast<AccessibleSpec*>(&spec));
+void MakeAccessible(HWND control, const AccessibleSpec& design) {
+    SetPropW(control, kDesignProperty, const_cast<AccessibleSpec*>(&design));
     if (PictureBox::FromWindow(control) != nullptr) {
         return;  // answers WM_GETOBJECT itself
     }
@@ -248,8 +249,8 @@ void MakeAccessible(HWND control, const AccessibleSpec& spec) {
 }
 
 LRESULT AnswerGetObject(HWND control, WPARAM wParam, LPARAM lParam) {
-    const auto* spec = static_cast<const AccessibleSpec*>(GetPropW(control, kSpecProperty));
-    if (spec == nullptr || static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT)) {
+    const auto* design = static_cast<const AccessibleSpec*>(GetPropW(control, kDesignProperty));
+    if (design == nullptr || static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT)) {
         return 0;
     }
     const AccessibilityCalls& calls = AccessibilityCalls::Get();
@@ -261,7 +262,7 @@ LRESULT AnswerGetObject(HWND control, WPARAM wParam, LPARAM lParam) {
                                     reinterpret_cast<void**>(&standard)))) {
         standard = nullptr;
     }
-    auto* object = new AccessibleControl(control, *spec, standard);
+    auto* object = new AccessibleControl(control, *design, standard);
     const LRESULT answer = calls.lresultFromObject(IID_IAccessible, wParam, object);
     object->Release();
     return answer > 0 ? answer : 0;

@@ -16,11 +16,11 @@ struct AccessibleSpec {
 };
 
 // Gives a control of the window its accessible object: from now on it answers WM_GETOBJECT
-// for its client area with one that says what `spec` says, and leaves the rest (place,
-// state, parent) to the standard object Windows makes for it. Standard controls are
-// subclassed for this; a picture box answers by itself (AnswerGetObject).
-void MakeAccessible(HWND control, const AccessibleSpec& spec);
+// for its client area with one that gives the role, name and action of `design`, and leaves
+// the rest (place, state, parent) to the standard object Windows makes for it. Standard controls
+// are subclassed for this; a picture box answers by itself (AnswerGetObject).
+void MakeAccessible(HWND control, const AccessibleSpec& design);
 
-// WM_GETOBJECT for a control made accessible; 0 when it has no spec or the request is not
-// for its client area.
+// WM_GETOBJECT for a control made accessible; 0 for any other control, or when the request
+// is not for its client area.
 LRESULT AnswerGetObject(HWND control, WPARAM wParam, LPARAM lParam);
