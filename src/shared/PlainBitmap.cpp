@@ -26,41 +26,46 @@ std::uint32_t StoredPixel(const unsigned char* at, int bitsPerPixel) {
                                     std::uint32_t(at[2]) << 16 | std::uint32_t(at[3]) << 24;
 }
 
-int LowestBit(std::uint32_t mask) {
+// Where one colour lies in a pixel: its mask, the lowest bit of it and how many bits it has.
+// Worked out once a picture, not once a pixel.
+struct Channel {
+    std::uint32_t mask = 0;
     int shift = 0;
-    while ((mask & 1u) == 0) {
-        mask >>= 1;
-        ++shift;
+    int bits = 0;
+};
+
+Channel ChannelOf(std::uint32_t mask) {
+    Channel channel{mask, 0, 0};
+    for (std::uint32_t m = mask; m != 0 && (m & 1u) == 0; m >>= 1) {
+        ++channel.shift;
     }
-    return shift;
+    for (std::uint32_t m = mask; m != 0; m &= m - 1) {
+        ++channel.bits;
+    }
+    return channel;
 }
 
-int BitCount(std::uint32_t mask) {
-    int count = 0;
-    for (; mask != 0; mask &= mask - 1) {
-        ++count;
+std::uint32_t Widen(const Channel& channel, std::uint32_t pixel) {
+    if (channel.bits == 0) {
+        return 0;
     }
-    return count;
+    const std::uint32_t value = (pixel & channel.mask) >> channel.shift;
+    if (channel.bits >= 8) {
+        return value >> (channel.bits - 8);
+    }
+    std::uint32_t out = 0;
+    int filled = 0;
+    while (filled < 8) {
+        out = out << channel.bits | value;
+        filled += channel.bits;
+    }
+    return out >> (filled - 8);
 }
 
 }  // namespace
 
 std::uint32_t WidenChannel(std::uint32_t pixel, std::uint32_t mask) {
-    if (mask == 0) {
-        return 0;
-    }
-    const int bits = BitCount(mask);
-    const std::uint32_t value = (pixel & mask) >> LowestBit(mask);
-    if (bits >= 8) {
-        return value >> (bits - 8);
-    }
-    std::uint32_t out = 0;
-    int filled = 0;
-    while (filled < 8) {
-        out = out << bits | value;
-        filled += bits;
-    }
-    return out >> (filled - 8);
+    return Widen(ChannelOf(mask), pixel);
 }
 
 std::vector<unsigned char> PlainBitmapFile(const BitmapDescription& picture,
@@ -103,14 +108,17 @@ std::vector<unsigned char> PlainBitmapFile(const BitmapDescription& picture,
         });
     } else if (depth == 32) {
         const std::size_t size = std::size_t(picture.bitsPerPixel / 8);
+        const Channel red = ChannelOf(picture.masks[0]);
+        const Channel green = ChannelOf(picture.masks[1]);
+        const Channel blue = ChannelOf(picture.masks[2]);
         for (std::size_t y = 0; y < rows; ++y) {
             const unsigned char* from = storedRow(y);
             unsigned char* to = pixels + y * stride;
             for (int x = 0; x < picture.width; ++x, from += size, to += 4) {
                 const std::uint32_t p = StoredPixel(from, picture.bitsPerPixel);
-                to[0] = static_cast<unsigned char>(WidenChannel(p, picture.masks[2]));
-                to[1] = static_cast<unsigned char>(WidenChannel(p, picture.masks[1]));
-                to[2] = static_cast<unsigned char>(WidenChannel(p, picture.masks[0]));
+                to[0] = static_cast<unsigned char>(Widen(blue, p));
+                to[1] = static_cast<unsigned char>(Widen(green, p));
+                to[2] = static_cast<unsigned char>(Widen(red, p));
             }
         }
     } else {

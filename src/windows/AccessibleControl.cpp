@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr const wchar_t* kDesignProperty = L"BrimbletAccessible";
-constexpr const wchar_t* kNextProperty = L"BrimbletAccessibleNext";
 constexpr const wchar_t* kPressAction = L"Press";
 
 // The accessibility and COM calls are loaded when a screen reader first asks, so that
@@ -222,16 +220,25 @@ private:
     LONG references_ = 1;
 };
 
+// A standard control made accessible keeps, in its user data, the procedure it had and its
+// design, so that no message costs it more than one look at its own window.
+struct Subclass {
+    WNDPROC next;
+    const AccessibleSpec* design;
+};
+
 LRESULT CALLBACK AccessibleProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto next = reinterpret_cast<WNDPROC>(GetPropW(control, kNextProperty));
+    const auto* subclass =
+        reinterpret_cast<const Subclass*>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    const WNDPROC next = subclass->next;
     if (message == WM_GETOBJECT) {
-        if (const LRESULT answer = AnswerGetObject(control, wParam, lParam)) {
+        if (const LRESULT answer = AnswerGetObject(control, *subclass->design, wParam, lParam)) {
             return answer;
         }
     } else if (message == WM_NCDESTROY) {
-        RemovePropW(control, kDesignProperty);
-        RemovePropW(control, kNextProperty);
         SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(next));
+        SetWindowLongPtrW(control, GWLP_USERDATA, 0);
+        delete subclass;
     }
     return CallWindowProcW(next, control, message, wParam, lParam);
 }
@@ -239,18 +246,18 @@ LRESULT CALLBACK AccessibleProcedure(HWND control, UINT message, WPARAM wParam, 
 }  // namespace
 
 void MakeAccessible(HWND control, const AccessibleSpec& design) {
-    SetPropW(control, kDesignProperty, const_cast<AccessibleSpec*>(&design));
-    if (PictureBox::FromWindow(control) != nullptr) {
-        return;  // answers WM_GETOBJECT itself
+    if (PictureBox* box = PictureBox::FromWindow(control)) {
+        box->SetAccessible(&design);  // answers WM_GETOBJECT itself
+        return;
     }
-    SetPropW(control, kNextProperty,
-             reinterpret_cast<HANDLE>(SetWindowLongPtrW(
-                 control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleProcedure))));
+    auto* subclass = new Subclass{nullptr, &design};
+    SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(subclass));
+    subclass->next = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleProcedure)));
 }
 
-LRESULT AnswerGetObject(HWND control, WPARAM wParam, LPARAM lParam) {
-    const auto* design = static_cast<const AccessibleSpec*>(GetPropW(control, kDesignProperty));
-    if (design == nullptr || static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT)) {
+LRESULT AnswerGetObject(HWND control, const AccessibleSpec& design, WPARAM wParam, LPARAM lParam) {
+    if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT)) {
         return 0;
     }
     const AccessibilityCalls& calls = AccessibilityCalls::Get();
@@ -262,7 +269,7 @@ LRESULT AnswerGetObject(HWND control, WPARAM wParam, LPARAM lParam) {
                                     reinterpret_cast<void**>(&standard)))) {
         standard = nullptr;
     }
-    auto* object = new AccessibleControl(control, *design, standard);
+    auto* object = new AccessibleControl(control, design, standard);
     const LRESULT answer = calls.lresultFromObject(IID_IAccessible, wParam, object);
     object->Release();
     return answer > 0 ? answer : 0;

@@ -21,6 +21,6 @@ struct AccessibleSpec {
 // are subclassed for this; a picture box answers by itself (AnswerGetObject).
 void MakeAccessible(HWND control, const AccessibleSpec& design);
 
-// WM_GETOBJECT for a control made accessible; 0 for any other control, or when the request
-// is not for its client area.
-LRESULT AnswerGetObject(HWND control, WPARAM wParam, LPARAM lParam);
+// WM_GETOBJECT for a control made accessible with `design`; 0 when the request is not for
+// its client area.
+LRESULT AnswerGetObject(HWND control, const AccessibleSpec& design, WPARAM wParam, LPARAM lParam);

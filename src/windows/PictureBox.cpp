@@ -65,11 +65,14 @@ void PictureBox::Draw(const Bitmap* bitmap, int x, int y) {
     if (IsRectEmpty(&part)) {
         return;  // wholly outside the bitmap
     }
-    // What changed, as shown: a pixel of the bitmap covers from Shown(x) to Shown(x + 1).
+    // What changed, as shown: a pixel of the bitmap covers from Shown(x) to Shown(x + 1), give
+    // or take the pixel that scaling rounds.
     const POINT origin = Origin();
     RECT changed{Shown(part.left), Shown(part.top), Shown(part.right), Shown(part.bottom)};
     OffsetRect(&changed, origin.x, origin.y);
-    InflateRect(&changed, 1, 1);
+    if (dpi_ != kDesignDpi) {
+        InflateRect(&changed, 1, 1);
+    }
     InvalidateRect(window_, &changed, FALSE);
 }
 
@@ -174,8 +177,10 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_GETOBJECT:
-        if (const LRESULT answer = AnswerGetObject(window_, wParam, lParam)) {
-            return answer;
+        if (accessible_ != nullptr) {
+            if (const LRESULT answer = AnswerGetObject(window_, *accessible_, wParam, lParam)) {
+                return answer;
+            }
         }
         break;
     case WM_CANCELMODE:

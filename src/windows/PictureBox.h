@@ -6,6 +6,8 @@
 
 #include "Bitmap.h"
 
+struct AccessibleSpec;
+
 constexpr const wchar_t* kPictureBoxClass = L"BrimbletPictureBox";
 
 // What a picture box is created with (the lpParam of CreateWindowEx).
@@ -34,6 +36,8 @@ public:
     // Copies `bitmap` in with its top-left corner at (x, y). An empty or never-created
     // bitmap draws nothing.
     void Draw(const Bitmap* bitmap, int x, int y);
+    // What screen readers are told of the box (AccessibleControl.h); none by default.
+    void SetAccessible(const AccessibleSpec* design) { accessible_ = design; }
     // Shows the bitmap at another display's scale; a box that takes its picture's size
     // takes it at that scale.
     void SetDpi(int dpi);
@@ -63,6 +67,7 @@ private:
     bool centred_ = false;
     bool autoSize_ = false;
     int dpi_;
+    const AccessibleSpec* accessible_ = nullptr;
     bool pressed_ = false;
     int design_;                         // resource id of the design-time picture
     mutable bool designPending_ = true;  // not yet decoded, and not yet covered
