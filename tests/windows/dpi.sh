@@ -39,6 +39,8 @@ trap cleanup EXIT
 fail() { echo "FAIL (windows dpi $dpi): $*" >&2; exit 1; }
 # shellcheck source=../support/x11.sh
 source "$here/../support/x11.sh"
+# shellcheck source=probe.sh
+source "$here/probe.sh"
 
 start_display 2560x1600
 mkdir "$work/pictures" "$out" -p
@@ -82,9 +84,9 @@ for dpi in 96 120 144 192; do
         done <<<"$places"
     fi
     main=$(window_sized Brimblet "${size// /x}") || fail "no X window of the client's size"
-    read -r _ sw sh < <("$wine_run" "$probe_exe" 2>/dev/null | tr -d '\r' | grep '^screen')
-    read -r x y w h < <("$wine_run" "$probe_exe" 2>/dev/null | tr -d '\r' |
-        sed -n 's/^window TForm1 "Brimblet" at \([0-9-]*\) \([0-9-]*\) size \([0-9]*\) \([0-9]*\).*/\1 \2 \3 \4/p')
+    listing=$(probe)
+    read -r _ sw sh < <(grep '^screen' <<<"$listing")
+    read -r x y w h < <(sed -n 's/^window TForm1 "Brimblet" at \([0-9-]*\) \([0-9-]*\) size \([0-9]*\) \([0-9]*\).*/\1 \2 \3 \4/p' <<<"$listing")
     [ "$x" -eq $(( (sw - w) / 2 )) ] && [ "$y" -eq $(( (sh - h) / 2 )) ] ||
         fail "not centred: $w x $h at $x,$y on $sw x $sh"
     sleep 0.5
@@ -96,8 +98,8 @@ for dpi in 96 120 144 192; do
         click_at "$main" $(( 464 * 2 )) $(( 168 * 2 ))   # "Restart": one player against Fred
         click_at "$main" $(( 414 * 2 )) $(( 286 * 2 ))   # the die
         sleep 0.5
-        listing=$("$wine_run" "$probe_exe" 2>/dev/null | tr -d '\r')
-        text() { awk -v id="$1" '/^window /{m = ($2 == "TForm1")} m && $1 == "control" && $2 == id { sub(/^[^"]*"/, ""); sub(/"$/, ""); print; exit }' <<<"$listing"; }
+        listing=$(probe)
+        text() { text_in TForm1 "$1" <<<"$listing"; }
         face=$(text 112 | sed -n 's/.*Fred scored a : \([1-6]\).*/\1/p')
         [ -n "$face" ] || fail "no throw in the log: $(text 112)"
         xwd -silent -id "$main" >"$work/thrown.xwd"
