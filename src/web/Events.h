@@ -1,0 +1,28 @@
+#pragma once
+
+#include <emscripten/val.h>
+
+#include <functional>
+#include <string>
+
+// The one boundary between the page's events and the game's handlers. Every handler runs
+// inside it: an error a handler raises is reported, never left to the browser, and the page
+// carries on with the next event.
+class Events {
+public:
+    using Handler = std::function<void(emscripten::val event)>;
+    using Report = std::function<void(const std::string& errorText)>;
+
+    explicit Events(Report report) : report_(std::move(report)) {}
+    Events(const Events&) = delete;
+    Events& operator=(const Events&) = delete;
+
+    // Runs `handler` for every `type` event on `target`, for the rest of the page's life.
+    void Listen(const emscripten::val& target, const std::string& type, Handler handler);
+
+    // Runs `work` inside the boundary.
+    void Guarded(const std::function<void()>& work);
+
+private:
+    Report report_;
+};

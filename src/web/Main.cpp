@@ -1,0 +1,114 @@
+#include "Main.h"
+
+#include <algorithm>
+
+#include "BitmapCheck.h"
+#include "DesignPictures.h"
+#include "Events.h"
+#include "NameDialogs.h"
+#include "Page.h"
+#include "SquareCoords.h"
+#include "player1.h"
+#include "player2.h"
+
+using emscripten::val;
+
+namespace {
+
+// One of the fetched picture files, decoded as a desktop build decodes the file of that name.
+brimblet::Pixels LoadPicture(const FetchedPictures& files, const char* fileName) {
+    const auto found = files.find(fileName);
+    if (found == files.end() || !found->second) {
+        brimblet::FailCannotOpen(fileName);
+    }
+    const std::vector<unsigned char>& bytes = *found->second;
+    // A desktop build reads no more of a file than the largest picture it accepts can take.
+    return brimblet::DecodePicture(bytes.data(),
+                                   std::min(bytes.size(), brimblet::kMaxBitmapFileBytes));
+}
+
+}  // namespace
+
+TForm1::TForm1(Events& events, const brimblet::UtcClock& clock)
+    : form_(page::ById("TForm1")), image1_(page::ById("Image1")), image2_(page::ById("Image2")),
+      image3_(page::ById("Image3")), image4_(page::ById("Image4")), log_(page::ById("Memo1")),
+      game_(*this, clock) {
+    image1_.SetPicture(DesignPicture(DesignPictureId::Board));
+    image2_.SetPicture(DesignPicture(DesignPictureId::Die));
+    image3_.SetPicture(DesignPicture(DesignPictureId::Counter1));
+    image4_.SetPicture(DesignPicture(DesignPictureId::Counter2));
+    events.Listen(page::ById("Player1"), "click", [this](val) { Player1Click(); });
+    events.Listen(page::ById("Player2"), "click", [this](val) { Player2Click(); });
+    events.Listen(page::ById("Restart"), "click", [this](val) { RestartClick(); });
+    // The die and its caption: every click a throw, however quick.
+    events.Listen(page::ById("Image2"), "click", [this](val) { Image2Click(); });
+    events.Listen(page::ById("Label4"), "click", [this](val) { Image2Click(); });
+}
+
+void TForm1::FormCreate(const FetchedPictures& files) {
+    game_.FormCreate();
+    assets_.CreateAndLoad([&files](const char* fileName) { return LoadPicture(files, fileName); });
+    DrawCounters1(game_.State().Position1, game_.State().Position2);
+}
+
+void TForm1::SetNameDialogs(TForm2* onePlayer, TForm3* twoPlayers) {
+    onePlayerDialog_ = onePlayer;
+    twoPlayerDialog_ = twoPlayers;
+}
+
+void TForm1::SetNameLabels(const std::string& player1, const std::string& player2) {
+    page::SetText(page::ById("Label2"), player1);
+    page::SetText(page::ById("Label3"), player2);
+}
+
+void TForm1::Show() {
+    page::SetHidden(form_, false);
+    FormShow();
+}
+
+void TForm1::FormShow() { page::ById("Player1").call<void>("focus"); }
+
+void TForm1::Player1Click() { game_.Player1Click(); }
+void TForm1::Player2Click() { game_.Player2Click(); }
+void TForm1::RestartClick() { game_.RestartClick(); }
+void TForm1::Image2Click() { game_.Image2Click(); }
+
+void TForm1::ReplaceLog(const std::string& text) { log_.ReplaceAll(text); }
+void TForm1::AppendLogLine(const std::string& text) { log_.AppendLine(text); }
+void TForm1::ClearLog() { log_.Clear(); }
+
+void TForm1::DrawCounters1(std::int32_t position1, std::int32_t position2) {
+    using brimblet::SquareCoords;
+    const brimblet::SquarePoint at1 = SquareCoords.at(static_cast<std::size_t>(position1));
+    const brimblet::SquarePoint at2 = SquareCoords.at(static_cast<std::size_t>(position2));
+    image1_.Draw(assets_.Board(), 0, 0);
+    image1_.Draw(assets_.Counter1(), at1.x, at1.y);
+    image1_.Draw(assets_.Counter2(), at2.x, at2.y);
+    // The read-outs size themselves to their text.
+    page::SetText(page::ById("position1"), std::to_string(position1));
+    page::SetText(page::ById("position2"), std::to_string(position2));
+    image1_.Element().call<void>("setAttribute", std::string("aria-description"),
+                                 "Green counter on square " + std::to_string(position1) +
+                                     ", magenta counter on square " + std::to_string(position2));
+}
+
+void TForm1::ShowDieFace(std::int32_t value) { image2_.Draw(assets_.DieFace(value), 0, 0); }
+
+std::string TForm1::NameBoxText(brimblet::NameBox box) const {
+    switch (box) {
+    case brimblet::NameBox::OnePlayerName:
+        return onePlayerDialog_ ? onePlayerDialog_->PlayerName() : "Player1";
+    case brimblet::NameBox::TwoPlayerFirst:
+        return twoPlayerDialog_ ? twoPlayerDialog_->FirstName() : "Player1";
+    case brimblet::NameBox::TwoPlayerSecond:
+        return twoPlayerDialog_ ? twoPlayerDialog_->SecondName() : "Player2";
+    }
+    return {};
+}
+
+void TForm1::ShowNameDialog(std::int32_t playMode) {
+    if (NameDialog* dialog =
+            brimblet::NameDialogOf<NameDialog>(playMode, onePlayerDialog_, twoPlayerDialog_)) {
+        dialog->ShowInFront();
+    }
+}

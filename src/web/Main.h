@@ -1,0 +1,68 @@
+#pragma once
+
+#include <emscripten/val.h>
+
+#include "Game.h"
+#include "GameAssets.h"
+#include "MessageLog.h"
+#include "PictureBox.h"
+#include "PictureFetch.h"
+#include "PlainPixels.h"
+#include "Presentation.h"
+#include "UtcClock.h"
+
+class Events;
+class TForm2;
+class TForm3;
+
+using GameAssets = brimblet::GameAssets<brimblet::Pixels>;
+
+// The main window, laid out by the page: board, die, read-outs, message log and the three
+// buttons. It shows the game's state and forwards clicks to the game; the rules live in
+// brimblet::Game.
+class TForm1 : private brimblet::Presentation {
+public:
+    TForm1(Events& events, const brimblet::UtcClock& clock);
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
+
+    // The creation handler: starting values, then the pictures, then the first redraw.
+    // Throws when a picture file is missing or bad; what was done before stays done.
+    void FormCreate(const FetchedPictures& files);
+
+    void SetNameDialogs(TForm2* onePlayer, TForm3* twoPlayers);
+    // What the name windows' Ok writes.
+    void SetNameLabels(const std::string& player1, const std::string& player2);
+    MessageLog& Log() { return log_; }
+
+    // The window's first showing: visible, and the focus on "1 Player".
+    void Show();
+
+    void Player1Click();
+    void Player2Click();
+    void RestartClick();
+    void Image2Click();
+
+private:
+    void FormShow();
+
+    // brimblet::Presentation
+    void ReplaceLog(const std::string& text) override;
+    void AppendLogLine(const std::string& text) override;
+    void ClearLog() override;
+    void DrawCounters1(std::int32_t position1, std::int32_t position2) override;
+    void ShowDieFace(std::int32_t value) override;
+    std::string NameBoxText(brimblet::NameBox box) const override;
+    void ShowNameDialog(std::int32_t playMode) override;
+
+    emscripten::val form_;
+    PictureBox image1_;
+    PictureBox image2_;
+    PictureBox image3_;
+    PictureBox image4_;
+    MessageLog log_;
+    brimblet::Game game_;
+    GameAssets assets_;
+    TForm2* onePlayerDialog_ = nullptr;
+    TForm3* twoPlayerDialog_ = nullptr;
+};

@@ -1,0 +1,108 @@
+#include "NameDialog.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Events.h"
+#include "Page.h"
+#include "Placement.h"
+
+using emscripten::val;
+
+NameDialog::NameDialog(const std::string& id, TForm1& mainForm, Events& events)
+    : mainForm_(mainForm), events_(events), form_(page::ById(id)) {
+    val caption = form_.call<val>("querySelector", std::string(".caption"));
+    val closeBox = form_.call<val>("querySelector", std::string(".close"));
+    events.Listen(form_.call<val>("querySelector", std::string("form")), "submit", [this](val e) {
+        e.call<void>("preventDefault");
+        Button1Click();
+    });
+    events.Listen(Control("Button2"), "click", [this](val) { Button2Click(); });
+    events.Listen(closeBox, "click", [this](val) { Close(); });
+    events.Listen(form_, "pointerdown", [this](val) { Raise(); });
+    events.Listen(form_, "focusin", [this](val e) { lastFocus_ = e["target"]; });
+    events.Listen(caption, "pointerdown", [this](val e) { StartDrag(e); });
+    events.Listen(caption, "pointermove", [this](val e) { Drag(e); });
+    events.Listen(caption, "pointerup", [this](val) { dragging_ = false; });
+    events.Listen(caption, "pointercancel", [this](val) { dragging_ = false; });
+}
+
+val NameDialog::Control(const std::string& name) const { return page::Named(form_, name); }
+
+std::string NameDialog::NameIn(const std::string& boxName) const {
+    return Control(boxName)["value"].as<std::string>();
+}
+
+// A name box selects its whole text whenever it gets the focus other than by the mouse.
+void NameDialog::WatchNameBox(const std::string& name) {
+    val box = Control(name);
+    events_.Listen(box, "pointerdown", [this](val) { mouseFocus_ = true; });
+    events_.Listen(box, "focus", [this, box](val) {
+        if (!mouseFocus_) {
+            box.call<void>("select");
+        }
+        mouseFocus_ = false;
+    });
+}
+
+void NameDialog::ShowInFront() {
+    page::SetHidden(form_, false);
+    if (!placed_) {
+        placed_ = true;
+        MoveTo(brimblet::CentredCoordinate(page::ViewportWidth(), form_["offsetWidth"].as<int>()),
+               brimblet::CentredCoordinate(page::ViewportHeight(),
+                                           form_["offsetHeight"].as<int>()));
+    }
+    Raise();
+    val focus = lastFocus_.isNull() ? Control("Edit1") : lastFocus_;
+    focus.call<void>("focus");
+}
+
+void NameDialog::Close() {
+    dragging_ = false;
+    page::SetHidden(form_, true);
+}
+
+bool NameDialog::Visible() const { return !page::Hidden(form_); }
+
+// Above every other window of the page.
+void NameDialog::Raise() {
+    val windows = page::Document().call<val>("querySelectorAll", std::string(".window"));
+    int top = 0;
+    const int count = windows["length"].as<int>();
+    for (int i = 0; i < count; ++i) {
+        val z = windows[i]["style"]["zIndex"];
+        const std::string text = z.as<std::string>();
+        if (!text.empty() && !windows[i].strictlyEquals(form_)) {
+            top = std::max(top, std::stoi(text));
+        }
+    }
+    form_["style"].set("zIndex", std::to_string(top + 1));
+}
+
+// The window stays wholly inside the viewport, wherever it is dragged.
+void NameDialog::MoveTo(double left, double top) {
+    const double right = page::ViewportWidth() - form_["offsetWidth"].as<double>();
+    const double bottom = page::ViewportHeight() - form_["offsetHeight"].as<double>();
+    left = std::max(0.0, std::min(left, right));
+    top = std::max(0.0, std::min(top, bottom));
+    form_["style"].set("left", std::to_string(int(std::lround(left))) + "px");
+    form_["style"].set("top", std::to_string(int(std::lround(top))) + "px");
+}
+
+void NameDialog::StartDrag(const val& event) {
+    if (event["button"].as<int>() != 0 ||
+        !event["target"].call<val>("closest", std::string(".close")).isNull()) {
+        return;
+    }
+    dragging_ = true;
+    grabX_ = event["clientX"].as<double>() - form_["offsetLeft"].as<double>();
+    grabY_ = event["clientY"].as<double>() - form_["offsetTop"].as<double>();
+    event["currentTarget"].call<void>("setPointerCapture", event["pointerId"]);
+}
+
+void NameDialog::Drag(const val& event) {
+    if (dragging_) {
+        MoveTo(event["clientX"].as<double>() - grabX_, event["clientY"].as<double>() - grabY_);
+    }
+}
