@@ -15,12 +15,9 @@ add_subdirectory(src/shared)
 add_subdirectory(src/web)
 
 if(BUILD_TESTING)
-    # GoogleTest from Debian's sources, built with em++; a wasm program has no threads.
-    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    # A wasm program has no threads.
     set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
-    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
-    include(GoogleTest)
+    include(cmake/GoogleTestFromSources.cmake)
     add_subdirectory(tests/game)
     add_subdirectory(tests/shared)
     add_subdirectory(tests/pictures)

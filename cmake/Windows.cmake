@@ -27,11 +27,7 @@ foreach(bench_program win32_floor win32_desktop)
 endforeach()
 
 if(BUILD_TESTING)
-    # GoogleTest from Debian's sources, built with the cross compiler.
-    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
-    include(GoogleTest)
+    include(cmake/GoogleTestFromSources.cmake)
     add_subdirectory(tests/game)
     add_subdirectory(tests/shared)
     add_subdirectory(tests/windows)

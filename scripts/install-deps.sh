@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, playing and testing Brimblet need on Debian 12, as root or through sudo;
-# with --windows, what the Windows program's build and tests need as well.
+# with --windows, what the Windows program's build and tests need as well; with --web, only
+# what the browser build, its site and its tests need; with --all, everything.
 # Does nothing when everything is already there.
 set -euo pipefail
 
@@ -20,9 +21,19 @@ packages=(
 # With --windows: what the Windows program needs too. It is cross-built with mingw-w64 (posix
 # threads, for GoogleTest) and tested under 32-bit Wine, from Debian's i386 architecture, with
 # the free faces that stand in for its fonts.
+windows_packages=(g++-mingw-w64-i686-posix googletest wine wine32:i386 fonts-liberation nsis zip unzip)
+# With --web: the browser build alone. Debian's emscripten (GoogleTest's sources are built with
+# it), the font the site ships, and Chromium driven by Selenium for its tests.
+web_packages=(emscripten cmake ninja-build python3 googletest fonts-comic-neue
+    chromium chromium-driver python3-selenium)
+
 need_i386=0
-if [ "${1:-}" = --windows ]; then
-    packages+=(g++-mingw-w64-i686-posix googletest wine wine32:i386 fonts-liberation nsis zip unzip)
+case "${1:-}" in
+--web) packages=("${web_packages[@]}") ;;
+--windows) packages+=("${windows_packages[@]}") ;;
+--all) packages+=("${windows_packages[@]}" "${web_packages[@]}") ;;
+esac
+if [[ " ${packages[*]} " == *" wine32:i386 "* ]]; then
     dpkg --print-foreign-architectures | grep -qx i386 || need_i386=1
 fi
 

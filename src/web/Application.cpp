@@ -14,9 +14,8 @@ Application::Application()
 Application::~Application() = default;
 
 void Application::Start() {
-    FetchPictures([this](const FetchedPictures& files) {
-        events_.Guarded([&] { CreateForms(files); });
-    });
+    FetchPictures(
+        [this](const FetchedPictures& files) { events_.Guarded([&] { CreateForms(files); }); });
 }
 
 // The main window first, whose creation handler loads the pictures; an error there ends the

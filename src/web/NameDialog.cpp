@@ -49,9 +49,9 @@ void NameDialog::ShowInFront() {
     page::SetHidden(form_, false);
     if (!placed_) {
         placed_ = true;
-        MoveTo(brimblet::CentredCoordinate(page::ViewportWidth(), form_["offsetWidth"].as<int>()),
-               brimblet::CentredCoordinate(page::ViewportHeight(),
-                                           form_["offsetHeight"].as<int>()));
+        MoveTo(
+            brimblet::CentredCoordinate(page::ViewportWidth(), form_["offsetWidth"].as<int>()),
+            brimblet::CentredCoordinate(page::ViewportHeight(), form_["offsetHeight"].as<int>()));
     }
     Raise();
     val focus = lastFocus_.isNull() ? Control("Edit1") : lastFocus_;

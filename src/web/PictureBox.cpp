@@ -41,8 +41,8 @@ std::uint32_t PictureBox::Pixel(int x, int y) const {
 }
 
 void PictureBox::Show() {
-    image_["data"].call<void>("set",
-                              emscripten::val(emscripten::typed_memory_view(rgba_.size(), rgba_.data())));
+    image_["data"].call<void>(
+        "set", emscripten::val(emscripten::typed_memory_view(rgba_.size(), rgba_.data())));
     canvas_.call<emscripten::val>("getContext", std::string("2d"))
         .call<void>("putImageData", image_, 0, 0);
 }

@@ -1,5 +1,6 @@
 // Fuzzes the checks every picture file passes and the plain form they hand a decoder, then
-// Qt's decoding of that form. Whatever the checks accept must lead a decoder only to bytes
+// Qt's decoding of that form and the shared layer's own (which the browser build draws from):
+// the two must agree on every pixel. Whatever the checks accept must lead a decoder only to bytes
 // inside the file, with a palette and masks of the declared size and a picture within the
 // size limit; whatever they refuse must be refused with a text for the player.
 #include <QBuffer>
@@ -13,6 +14,7 @@
 #include "BitmapCheck.h"
 #include "BitmapFile.h"
 #include "PlainBitmap.h"
+#include "PlainPixels.h"
 
 namespace {
 
@@ -93,6 +95,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(accepted);
         Require(image.isNull() == (size == 0));
         Require(image.isNull() || image.format() == QImage::Format_RGB32);
+        const brimblet::Pixels pixels = brimblet::DecodePicture(data, size);
+        Require(pixels.width == image.width() && pixels.height == image.height());
+        for (int y = 0; y < pixels.height; ++y) {
+            for (int x = 0; x < pixels.width; ++x) {
+                Require(pixels.At(x, y) == (image.pixel(x, y) & 0x00ffffffu));
+            }
+        }
     } catch (const brimblet::PictureError&) {
         Require(!accepted);
     }

@@ -20,13 +20,14 @@ int main(int argc, char** argv) {
             const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
                                                    std::istreambuf_iterator<char>());
             const brimblet::Pixels pixels = brimblet::DecodePicture(bytes.data(), bytes.size());
-            line = pixels.Empty() ? picture_digest::Empty(file)
-                                  : picture_digest::Decoded(
-                                        file, pixels.width, pixels.height,
-                                        [](const void* p, int x, int y) {
-                                            return static_cast<const brimblet::Pixels*>(p)->At(x, y);
-                                        },
-                                        &pixels);
+            line = pixels.Empty()
+                       ? picture_digest::Empty(file)
+                       : picture_digest::Decoded(
+                             file, pixels.width, pixels.height,
+                             [](const void* p, int x, int y) {
+                                 return static_cast<const brimblet::Pixels*>(p)->At(x, y);
+                             },
+                             &pixels);
         } catch (const brimblet::PictureError& error) {
             line = picture_digest::Refused(file, error.what());
         }
