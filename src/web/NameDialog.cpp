@@ -20,7 +20,11 @@ NameDialog::NameDialog(const std::string& id, TForm1& mainForm, Events& events)
     events.Listen(Control("Button2"), "click", [this](val) { Button2Click(); });
     events.Listen(closeBox, "click", [this](val) { Close(); });
     events.Listen(form_, "pointerdown", [this](val) { Raise(); });
-    events.Listen(form_, "focusin", [this](val e) { lastFocus_ = e["target"]; });
+    events.Listen(form_, "focusin", [this](val e) {
+        if (e["target"].call<bool>("hasAttribute", std::string("name"))) {
+            lastFocus_ = e["target"];  // a control of the design, not the close box
+        }
+    });
     events.Listen(caption, "pointerdown", [this](val e) { StartDrag(e); });
     events.Listen(caption, "pointermove", [this](val e) { Drag(e); });
     events.Listen(caption, "pointerup", [this](val) { dragging_ = false; });
@@ -37,6 +41,7 @@ std::string NameDialog::NameIn(const std::string& boxName) const {
 void NameDialog::WatchNameBox(const std::string& name) {
     val box = Control(name);
     events_.Listen(box, "pointerdown", [this](val) { mouseFocus_ = true; });
+    events_.Listen(box, "pointerup", [this](val) { mouseFocus_ = false; });
     events_.Listen(box, "focus", [this, box](val) {
         if (!mouseFocus_) {
             box.call<void>("select");
