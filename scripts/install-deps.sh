@@ -14,6 +14,9 @@ packages=(
     # What every desktop has: a session bus that programs can launch, and the accessibility
     # bus. The tests give each program a bus of its own, so they pass with these or without.
     dbus-daemon dbus-x11 at-spi2-core
+    # A Wayland desktop: Qt's Wayland plugin, and a compositor with a headless back end whose
+    # windows the tests reach through the accessibility bus.
+    qt6-wayland weston python3-pyatspi
     # Packaging: the .deb is built, linted and installed by the test command.
     dpkg-dev file lintian
 )

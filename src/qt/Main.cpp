@@ -2,8 +2,10 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QShortcut>
 
 #include "BitmapFile.h"
+#include "Keys.h"
 #include "NameDialog.h"
 #include "NameDialogs.h"
 #include "SquareCoords.h"
@@ -37,6 +39,11 @@ TForm1::TForm1(const brimblet::UtcClock* clock, QWidget* parent)
     connect(ui_->Restart, &QPushButton::clicked, this, &TForm1::RestartClick);
     connect(ui_->Image2, &PictureBox::clicked, this, &TForm1::Image2Click);
     ui_->Label4->installEventFilter(this);  // the caption throws the die too
+    // The key T throws too while this window is active: once a press, however long it is held.
+    auto* throwKey = new QShortcut(QKeyCombination(Qt::Key(brimblet::kThrowDieKey)), this);
+    throwKey->setContext(Qt::WindowShortcut);
+    throwKey->setAutoRepeat(false);
+    connect(throwKey, &QShortcut::activated, this, &TForm1::Image2Click);
 }
 
 TForm1::~TForm1() = default;

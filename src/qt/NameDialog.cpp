@@ -1,7 +1,9 @@
 #include "NameDialog.h"
 
 #include <QKeyEvent>
+#include <QWindow>
 
+#include "Main.h"
 #include "NameBox.h"
 
 NameDialog::NameDialog(TForm1& mainForm)
@@ -13,9 +15,23 @@ NameDialog::NameDialog(TForm1& mainForm)
 }
 
 void NameDialog::ShowInFront() {
+    KeepAboveMainWindow();
     show();
     raise();
     activateWindow();
+}
+
+// Staying on top of every window is only asked for: a Wayland compositor grants no client
+// that, nor places its windows. It keeps a window above the one it is transient for, on X11
+// and Wayland alike, so the dialog is made transient for the main window before it first shows.
+void NameDialog::KeepAboveMainWindow() {
+    QWidget* main = mainForm_.window();
+    if (windowHandle() != nullptr && windowHandle()->transientParent() != nullptr) {
+        return;
+    }
+    winId();  // the native windows, made now if not yet
+    main->winId();
+    windowHandle()->setTransientParent(main->windowHandle());
 }
 
 void NameDialog::FixSize() { setFixedSize(size()); }

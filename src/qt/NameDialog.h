@@ -22,4 +22,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
     TForm1& mainForm_;
+
+private:
+    void KeepAboveMainWindow();
 };

@@ -1,10 +1,12 @@
 #include "Main.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "BitmapCheck.h"
 #include "DesignPictures.h"
 #include "Events.h"
+#include "Keys.h"
 #include "NameDialogs.h"
 #include "Page.h"
 #include "SquareCoords.h"
@@ -43,6 +45,30 @@ TForm1::TForm1(Events& events, const brimblet::UtcClock& clock)
     // The die and its caption: every click a throw, however quick.
     events.Listen(page::ById("Image2"), "click", [this](val) { Image2Click(); });
     events.Listen(page::ById("Label4"), "click", [this](val) { Image2Click(); });
+    events.Listen(page::Document(), "keydown", [this](val event) { KeyDown(event); });
+}
+
+// The key T throws as a click on the die does, while the main window is the active one (the
+// focus in it, or nowhere): once a press, however long it is held, and not with Ctrl, Alt or
+// the command key. In a name window it is a letter like any other.
+void TForm1::KeyDown(val event) {
+    const std::string key = event["key"].as<std::string>();
+    const bool throwKey = key.size() == 1 && std::toupper(static_cast<unsigned char>(key[0])) ==
+                                                 brimblet::kThrowDieKey;
+    if (!throwKey || event["ctrlKey"].as<bool>() || event["altKey"].as<bool>() ||
+        event["metaKey"].as<bool>() || page::Hidden(form_) || form_["inert"].as<bool>()) {
+        return;
+    }
+    val focus = page::Document()["activeElement"];
+    const bool active = focus.isNull() || focus.strictlyEquals(page::Document()["body"]) ||
+                        form_.call<bool>("contains", focus);
+    if (!active) {
+        return;
+    }
+    event.call<void>("preventDefault");
+    if (!event["repeat"].as<bool>()) {
+        Image2Click();
+    }
 }
 
 void TForm1::FormCreate(const FetchedPictures& files) {

@@ -45,6 +45,7 @@ public:
 
 private:
     void FormShow();
+    void KeyDown(emscripten::val event);
 
     // brimblet::Presentation
     void ReplaceLog(const std::string& text) override;

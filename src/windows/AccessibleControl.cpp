@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "PictureBox.h"
 #include "Text.h"
 
 namespace {
@@ -174,6 +173,10 @@ public:
         return Standard([&](IAccessible* s) { return s->get_accHelpTopic(file, child, topic); });
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override {
+        if (Self(child) && design_.shortcut != nullptr) {
+            *keys = String(Widen(design_.shortcut));
+            return *keys != nullptr ? S_OK : E_OUTOFMEMORY;
+        }
         return Standard([&](IAccessible* s) { return s->get_accKeyboardShortcut(child, keys); });
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
@@ -220,42 +223,7 @@ private:
     LONG references_ = 1;
 };
 
-// A standard control made accessible keeps, in its user data, the procedure it had and its
-// design, so that no message costs it more than one look at its own window.
-struct Subclass {
-    WNDPROC next;
-    const AccessibleSpec* design;
-};
-
-LRESULT CALLBACK AccessibleProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto* subclass =
-        reinterpret_cast<const Subclass*>(GetWindowLongPtrW(control, GWLP_USERDATA));
-    const WNDPROC next = subclass->next;
-    if (message == WM_GETOBJECT) {
-        if (const LRESULT answer = AnswerGetObject(control, *subclass->design, wParam, lParam)) {
-            return answer;
-        }
-    } else if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(next));
-        SetWindowLongPtrW(control, GWLP_USERDATA, 0);
-        delete subclass;
-    }
-    return CallWindowProcW(next, control, message, wParam, lParam);
-}
-
-}  // namespace
-
-void MakeAccessible(HWND control, const AccessibleSpec& design) {
-    if (PictureBox* box = PictureBox::FromWindow(control)) {
-        box->SetAccessible(&design);  // answers WM_GETOBJECT itself
-        return;
-    }
-    auto* subclass = new Subclass{nullptr, &design};
-    SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(subclass));
-    subclass->next = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleProcedure)));
-}
-
+// The answer to WM_GETOBJECT for a control's client area; 0 for any other request.
 LRESULT AnswerGetObject(HWND control, const AccessibleSpec& design, WPARAM wParam, LPARAM lParam) {
     if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT)) {
         return 0;
@@ -273,4 +241,37 @@ LRESULT AnswerGetObject(HWND control, const AccessibleSpec& design, WPARAM wPara
     const LRESULT answer = calls.lresultFromObject(IID_IAccessible, wParam, object);
     object->Release();
     return answer > 0 ? answer : 0;
+}
+
+// A control made accessible keeps, in a property of its own window, the procedure it had and
+// its design: its class may use the window's user data for itself, as a picture box does.
+constexpr const wchar_t* kSubclassProperty = L"BrimbletAccessible";
+
+struct Subclass {
+    WNDPROC next;
+    const AccessibleSpec* design;
+};
+
+LRESULT CALLBACK AccessibleProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto* subclass = static_cast<const Subclass*>(GetPropW(control, kSubclassProperty));
+    const WNDPROC next = subclass->next;
+    if (message == WM_GETOBJECT) {
+        if (const LRESULT answer = AnswerGetObject(control, *subclass->design, wParam, lParam)) {
+            return answer;
+        }
+    } else if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(next));
+        RemovePropW(control, kSubclassProperty);
+        delete subclass;
+    }
+    return CallWindowProcW(next, control, message, wParam, lParam);
+}
+
+}  // namespace
+
+void MakeAccessible(HWND control, const AccessibleSpec& design) {
+    auto* subclass = new Subclass{nullptr, &design};
+    SetPropW(control, kSubclassProperty, subclass);
+    subclass->next = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleProcedure)));
 }

@@ -146,7 +146,7 @@ void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts, int dpi
             style |= WS_TABSTOP;
         }
         PictureBoxSpec picture{c.picture, (c.flags & kCentred) != 0, (c.flags & kAutoSize) != 0,
-                               dpi};
+                               dpi, kFormColour};
         // An edit box gets its text after its font, so that it lays its lines out once.
         const bool edit = c.kind == ControlKind::Memo || c.kind == ControlKind::NameBox;
         const std::wstring text = Widen(WithWindowsLineBreaks(c.text));

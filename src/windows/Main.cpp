@@ -3,7 +3,9 @@
 #include "BitmapFile.h"
 #include "Dpi.h"
 #include "FormProcedure.h"
+#include "Keys.h"
 #include "MainLayout.h"
+#include "MessageLoop.h"
 #include "NameDialogs.h"
 #include "PictureBox.h"
 #include "SquareCoords.h"
@@ -98,6 +100,20 @@ void TForm1::OnCommand(int id, int code) {
     }
 }
 
+// The key T throws as a click on the die does: once a press, however long it is held, and
+// not with Ctrl or Alt. Its key-up goes too, so that no letter reaches the focused control.
+bool TForm1::ShortcutKey(const MSG& key) {
+    if (key.wParam != static_cast<WPARAM>(brimblet::kThrowDieKey) || GetKeyState(VK_CONTROL) < 0 ||
+        GetKeyState(VK_MENU) < 0) {
+        return false;
+    }
+    const bool held = (key.lParam & (1L << 30)) != 0;  // the key was down already: a repeat
+    if (key.message == WM_KEYDOWN && !held) {
+        Image2Click();
+    }
+    return true;
+}
+
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
@@ -134,6 +150,8 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
         KeepFocus(window_, focus_, wParam);
         return 0;
+    case WM_SHORTCUT_KEY:
+        return ShortcutKey(*reinterpret_cast<const MSG*>(lParam)) ? TRUE : FALSE;
     case WM_DPICHANGED:
         ChangeDpi(window_, kForm, fonts_, dpi_, wParam, lParam);
         return 0;

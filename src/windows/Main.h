@@ -62,6 +62,7 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void FormShow();
     void OnCommand(int id, int code);
+    bool ShortcutKey(const MSG& key);
 
     // brimblet::Presentation
     void ReplaceLog(const std::string& text) override;

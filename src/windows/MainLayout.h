@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "DesignFonts.h"
+#include "Keys.h"
 #include "Layout.h"
 #include "resource.h"
 
@@ -53,11 +54,12 @@ constexpr ControlSpec kControls[] = {
 // clang-format on
 
 // For screen readers: the die and its caption are one "Throw Die" button each, pressed as a
-// click; the board and the counter icons are pictures named for what they show.
+// click, with the key T as their shortcut; the board and the counter icons are pictures named for
+// what they show.
 constexpr AccessibleSpec kAccessible[] = {
     {Image1, ROLE_SYSTEM_GRAPHIC, "Board", 0, false},
-    {Label4, ROLE_SYSTEM_PUSHBUTTON, "Throw Die", 0, true},
-    {Image2, ROLE_SYSTEM_PUSHBUTTON, "Throw Die", 0, true},
+    {Label4, ROLE_SYSTEM_PUSHBUTTON, "Throw Die", 0, true, brimblet::kThrowDieKeyName},
+    {Image2, ROLE_SYSTEM_PUSHBUTTON, "Throw Die", 0, true, brimblet::kThrowDieKeyName},
     {Image3, ROLE_SYSTEM_GRAPHIC, "Player 1's counter, green", 0, false},
     {Image4, ROLE_SYSTEM_GRAPHIC, "Player 2's counter, magenta", 0, false},
 };

@@ -2,6 +2,11 @@
 
 void Dispatch(MSG& message) {
     HWND top = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    const bool key = message.message == WM_KEYDOWN || message.message == WM_KEYUP;
+    if (key && top != nullptr &&
+        SendMessageW(top, WM_SHORTCUT_KEY, 0, reinterpret_cast<LPARAM>(&message)) != FALSE) {
+        return;
+    }
     if (top != nullptr && IsDialogMessageW(top, &message)) {
         return;
     }

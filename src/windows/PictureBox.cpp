@@ -2,11 +2,9 @@
 
 #include <algorithm>
 
-#include "AccessibleControl.h"
 #include "BitmapFile.h"
 #include "Dpi.h"
 #include "ErrorReport.h"
-#include "Layout.h"
 
 void PictureBox::Register(HINSTANCE instance) {
     WNDCLASSW wc{};
@@ -23,7 +21,7 @@ PictureBox* PictureBox::FromWindow(HWND window) {
 
 PictureBox::PictureBox(HWND window, const PictureBoxSpec& design)
     : window_(window), centred_(design.centred), autoSize_(design.autoSize), dpi_(design.dpi),
-      design_(design.picture) {
+      background_(design.background), design_(design.picture) {
     const SIZE size = PictureResourceSize(design.picture);
     width_ = size.cx;
     height_ = size.cy;
@@ -131,7 +129,7 @@ void PictureBox::Paint() {
     const int shownWidth = Shown(width_);
     const int shownHeight = Shown(height_);
     // Around the picture, the form shows through.
-    HBRUSH form = CreateSolidBrush(kFormColour);
+    HBRUSH form = CreateSolidBrush(background_);
     ExcludeClipRect(dc, origin.x, origin.y, origin.x + shownWidth, origin.y + shownHeight);
     FillRect(dc, &client, form);
     SelectClipRgn(dc, nullptr);
@@ -176,13 +174,6 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
         }
         return 0;
-    case WM_GETOBJECT:
-        if (accessible_ != nullptr) {
-            if (const LRESULT answer = AnswerGetObject(window_, *accessible_, wParam, lParam)) {
-                return answer;
-            }
-        }
-        break;
     case WM_CANCELMODE:
     case WM_CAPTURECHANGED:
         pressed_ = false;

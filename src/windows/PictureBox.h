@@ -6,16 +6,15 @@
 
 #include "Bitmap.h"
 
-struct AccessibleSpec;
-
 constexpr const wchar_t* kPictureBoxClass = L"BrimbletPictureBox";
 
 // What a picture box is created with (the lpParam of CreateWindowEx).
 struct PictureBoxSpec {
-    int picture;    // resource id of the design-time picture
-    bool centred;   // the picture centred in the box, else at its top-left corner
-    bool autoSize;  // the box takes the picture's size
-    int dpi;        // the display's: the picture is shown at DPI/96 of its size
+    int picture;          // resource id of the design-time picture
+    bool centred;         // the picture centred in the box, else at its top-left corner
+    bool autoSize;        // the box takes the picture's size
+    int dpi;              // the display's: the picture is shown at DPI/96 of its size
+    COLORREF background;  // what shows around a picture smaller than the box: its form's
 };
 
 // A picture box: it owns an off-screen bitmap (a DIB section the size of its design-time
@@ -36,8 +35,6 @@ public:
     // Copies `bitmap` in with its top-left corner at (x, y). An empty or never-created
     // bitmap draws nothing.
     void Draw(const Bitmap* bitmap, int x, int y);
-    // What screen readers are told of the box (AccessibleControl.h); none by default.
-    void SetAccessible(const AccessibleSpec* design) { accessible_ = design; }
     // Shows the bitmap at another display's scale; a box that takes its picture's size
     // takes it at that scale.
     void SetDpi(int dpi);
@@ -67,7 +64,7 @@ private:
     bool centred_ = false;
     bool autoSize_ = false;
     int dpi_;
-    const AccessibleSpec* accessible_ = nullptr;
+    COLORREF background_;
     bool pressed_ = false;
     int design_;                         // resource id of the design-time picture
     mutable bool designPending_ = true;  // not yet decoded, and not yet covered

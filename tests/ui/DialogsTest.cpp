@@ -129,7 +129,7 @@ private slots:
         PictureFolder folder;
         StartedGame g;
         QTest::mouseClick(g.button("Player1"), Qt::LeftButton);
-        QVERIFY(QTest::qWaitForWindowActive(&g.form2()));
+        QTRY_COMPARE(QApplication::activeWindow(), &g.form2());
         QLineEdit* edit = in<QLineEdit>(g.form2(), "Edit1");
         edit->clearFocus();
         edit->setFocus(Qt::TabFocusReason);

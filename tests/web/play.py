@@ -365,6 +365,27 @@ def two_player_game(page, url, pictures):
     for target in ("#Image2", "#Label4"):
         click_die(page, model, target, double=True)
         check_state(page, model, f"a double click on {target}")
+    # The key T throws too, once a press however long it is held; in a name box it is a letter.
+    page.el("#Player1").click()
+    model.choose(1)
+    page.el("#TForm2 [name=Button2]").click()
+    for held in (False, True, True, False):
+        if not held:
+            model.push_readings(page)
+            model.click()
+        page.driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
+            "type": "keyDown", "key": "t", "code": "KeyT", "text": "t",
+            "windowsVirtualKeyCode": 84, "autoRepeat": held})
+        page.driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
+            "type": "keyUp", "key": "t", "code": "KeyT", "windowsVirtualKeyCode": 84})
+        check_state(page, model, "the key T" + (", held" if held else ""))
+    page.el("#Player2").click()
+    model.choose(2)
+    page.el("#TForm3 [name=Edit2]").send_keys(Keys.END, "t")
+    model.names["second"] += "t"
+    check_state(page, model, "T typed into a name box")
+    check(page.js("return document.querySelector('#TForm3 [name=Edit2]').value") == "Cyt",
+          "T typed into a name box is not a letter")
 
 
 def broken_pictures(page, site, pictures):

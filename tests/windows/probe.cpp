@@ -5,8 +5,8 @@
 //   probe.exe            all visible top-level windows
 //   probe.exe close T    asks the visible window titled T to close (WM_CLOSE)
 //   probe.exe accessible as a screen reader reads them: for each visible top-level window's
-//                        controls, the name, role and default action of each control's
-//                        client object (AccessibleObjectFromWindow)
+//                        controls, the name, role, default action and keyboard shortcut of each
+//                        control's client object (AccessibleObjectFromWindow)
 //   probe.exe press C T  does the default action of control id C of the window titled T
 //   probe.exe layout     the display's DPI, then for each visible top-level window its client
 //                        size and each control's place and size in that client area, with
@@ -147,9 +147,12 @@ BOOL CALLBACK PrintAccessibleControl(HWND control, LPARAM) {
     const std::string nameText = Read([&](BSTR* text) { return object->get_accName(self, text); });
     const std::string actionText =
         Read([&](BSTR* text) { return object->get_accDefaultAction(self, text); });
+    const std::string shortcutText =
+        Read([&](BSTR* text) { return object->get_accKeyboardShortcut(self, text); });
     object->get_accRole(self, &role);
-    std::printf("  accessible %d role %ld name \"%s\" action \"%s\"\n", GetDlgCtrlID(control),
-                role.vt == VT_I4 ? role.lVal : -1L, nameText.c_str(), actionText.c_str());
+    std::printf("  accessible %d role %ld name \"%s\" action \"%s\" shortcut \"%s\"\n",
+                GetDlgCtrlID(control), role.vt == VT_I4 ? role.lVal : -1L, nameText.c_str(),
+                actionText.c_str(), shortcutText.c_str());
     object->Release();
     return TRUE;
 }

@@ -248,13 +248,13 @@ accessible)
     wait_for_class TForm2
     readout=$("$wine_run" "$probe_exe" accessible 2>/dev/null | tr -d '\r')
     echo "$readout" | grep -E '^window|accessible (10[2-7]|11[0-5]|20[1-4]) '
-    expect_accessible() {  # window class, control id, role, name, action
+    expect_accessible() {  # window class, control id, role, name, action[, shortcut]
         awk -v cls="$1" -v id="$2" '/^window /{m = ($2 == cls)} m && $1 == "accessible" && $2 == id' <<<"$readout" |
-            grep -qxF "  accessible $2 role $3 name \"$4\" action \"$5\"" ||
-            fail "control $2 of $1 does not read as role $3, \"$4\", \"$5\": $(grep "accessible $2 " <<<"$readout")"
+            grep -qxF "  accessible $2 role $3 name \"$4\" action \"$5\" shortcut \"${6:-}\"" ||
+            fail "control $2 of $1 does not read as role $3, \"$4\", \"$5\", \"${6:-}\": $(grep "accessible $2 " <<<"$readout")"
     }
-    expect_accessible TForm1 107 43 "Throw Die" "Press"       # the die, a push button
-    expect_accessible TForm1 106 43 "Throw Die" "Press"       # its caption
+    expect_accessible TForm1 107 43 "Throw Die" "Press" "T"   # the die, a push button; T throws
+    expect_accessible TForm1 106 43 "Throw Die" "Press" "T"   # its caption
     expect_accessible TForm1 102 40 "Board" ""                # a graphic
     expect_accessible TForm2 202 42 "Please enter your name: " ""
     expect_accessible TForm3 203 42 "Please enter player1's name: " ""
@@ -274,6 +274,12 @@ accessible)
     "$wine_run" "$probe_exe" press 106 Brimblet >/dev/null 2>&1 || fail "the caption could not be pressed"
     sleep 0.5
     [ "$(text_in TForm1 112 <<<"$(probe)")" != "$log" ] || fail "pressing the caption did not throw"
+    # The key T, typed in the main window, throws as well.
+    log=$(text_in TForm1 112 <<<"$(probe)")
+    for _ in $(seq 20); do xdotool windowactivate --sync "$main" 2>/dev/null && break; sleep 0.2; done
+    xdotool key t
+    sleep 0.5
+    [ "$(text_in TForm1 112 <<<"$(probe)")" != "$log" ] || fail "the key T did not throw"
     close_main_window "$main"
     wait_for_exit
     ;;
