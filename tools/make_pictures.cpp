@@ -274,5 +274,8 @@ int main(int argc, char** argv) {
     ok = Save(MakeIcon(32), icons.filePath("brimblet.png"), "PNG") && ok;
     ok = SaveIcon(MakeIcon(32), icons.filePath("brimblet.ico")) && ok;
     ok = Save(MakeIcon(128), icons.filePath("brimblet-128.png"), "PNG") && ok;
+    // The web app's icons, at the sizes a phone puts on its home screen and its splash screen.
+    ok = Save(MakeIcon(192), icons.filePath("brimblet-192.png"), "PNG") && ok;
+    ok = Save(MakeIcon(512), icons.filePath("brimblet-512.png"), "PNG") && ok;
     return ok ? 0 : 1;
 }

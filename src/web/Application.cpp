@@ -14,8 +14,20 @@ Application::Application()
 Application::~Application() = default;
 
 void Application::Start() {
+    KeepForOffline();
     FetchPictures(
         [this](const FetchedPictures& files) { events_.Guarded([&] { CreateForms(files); }); });
+}
+
+// The service worker keeps the site's files for play with no network. Where the browser
+// offers none (a page opened from a file, say) the game plays all the same.
+void Application::KeepForOffline() {
+    emscripten::val navigator = emscripten::val::global("navigator");
+    if (!navigator["serviceWorker"].isUndefined()) {
+        navigator["serviceWorker"]
+            .call<emscripten::val>("register", std::string("sw.js"))
+            .call<void>("catch", emscripten::val::global("console")["debug"]);
+    }
 }
 
 // The main window first, whose creation handler loads the pictures; an error there ends the
@@ -33,10 +45,16 @@ void Application::CreateForms(const FetchedPictures& files) {
     form3_ = std::make_unique<TForm3>(*form1_, events_);
     form1_->SetNameDialogs(form2_.get(), form3_.get());
     if (failure.empty()) {
-        form1_->Show();
+        ShowMainForm();
     } else {
-        report_.Show(failure, [this] { form1_->Show(); });
+        report_.Show(failure, [this] { ShowMainForm(); });
     }
+}
+
+void Application::ShowMainForm() {
+    form1_->Show();
+    // For whoever measures the page: the game is on the screen from here on.
+    emscripten::val::global("performance").call<void>("mark", std::string("brimblet-shown"));
 }
 
 void Application::ReportError(const std::string& errorText) { report_.Show(errorText); }

@@ -25,7 +25,9 @@ public:
     void Start();
 
 private:
+    void KeepForOffline();
     void CreateForms(const FetchedPictures& files);
+    void ShowMainForm();
     void ReportError(const std::string& errorText);
 
     ErrorReport report_;

@@ -27,7 +27,7 @@ void ErrorReport::Open(const Pending& report) {
     previousFocus_ = page::Document()["activeElement"];
     SetWindowsInert(true);
     page::SetHidden(box_, false);
-    page::ById("ErrorBoxOk").call<void>("focus");
+    page::Focus(page::ById("ErrorBoxOk"));
 }
 
 void ErrorReport::OkClick() {
@@ -39,7 +39,7 @@ void ErrorReport::OkClick() {
     page::SetHidden(box_, true);
     SetWindowsInert(false);
     if (!previousFocus_.isNull() && !previousFocus_.isUndefined()) {
-        previousFocus_.call<void>("focus");
+        page::Focus(previousFocus_);
     }
     if (then) {
         then();

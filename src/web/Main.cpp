@@ -42,10 +42,28 @@ TForm1::TForm1(Events& events, const brimblet::UtcClock& clock)
     events.Listen(page::ById("Player1"), "click", [this](val) { Player1Click(); });
     events.Listen(page::ById("Player2"), "click", [this](val) { Player2Click(); });
     events.Listen(page::ById("Restart"), "click", [this](val) { RestartClick(); });
-    // The die and its caption: every click a throw, however quick.
-    events.Listen(page::ById("Image2"), "click", [this](val) { Image2Click(); });
-    events.Listen(page::ById("Label4"), "click", [this](val) { Image2Click(); });
+    // The die and its caption: every click a throw, however quick, and a screen reader's
+    // press of the button they make together.
+    events.Listen(page::ById("ThrowDie"), "click", [this](val) { Image2Click(); });
     events.Listen(page::Document(), "keydown", [this](val event) { KeyDown(event); });
+    events.Listen(val::global("window"), "resize", [this](val) { Fit(); });
+    events.Listen(form_, "focusin", [this](val event) { lastFocus_ = event["target"]; });
+}
+
+// The window becomes the active one again, its focus where it was.
+void TForm1::Activate() { page::Focus(lastFocus_.isNull() ? page::ById("Player1") : lastFocus_); }
+
+// The design shown whole and as large as the viewport allows; a phone's stacked layout is
+// not scaled. The pictures are shown again at the size and pixel density they now have.
+void TForm1::Fit() {
+    val root = page::Document()["documentElement"];
+    const double width = root["clientWidth"].as<double>();
+    const double height = root["clientHeight"].as<double>();
+    const double scale = std::min(width / kDesignWidth, height / kDesignHeight);
+    root["style"].call<void>("setProperty", std::string("--scale"), std::to_string(scale));
+    for (PictureBox* box : {&image1_, &image2_, &image3_, &image4_}) {
+        box->Fit();
+    }
 }
 
 // The key T throws as a click on the die does, while the main window is the active one (the
@@ -89,10 +107,11 @@ void TForm1::SetNameLabels(const std::string& player1, const std::string& player
 
 void TForm1::Show() {
     page::SetHidden(form_, false);
+    Fit();
     FormShow();
 }
 
-void TForm1::FormShow() { page::ById("Player1").call<void>("focus"); }
+void TForm1::FormShow() { page::Focus(page::ById("Player1")); }
 
 void TForm1::Player1Click() { game_.Player1Click(); }
 void TForm1::Player2Click() { game_.Player2Click(); }
@@ -113,6 +132,7 @@ void TForm1::DrawCounters1(std::int32_t position1, std::int32_t position2) {
     // The read-outs size themselves to their text.
     page::SetText(page::ById("position1"), std::to_string(position1));
     page::SetText(page::ById("position2"), std::to_string(position2));
+    // What a screen reader says of the board follows every move.
     image1_.Element().call<void>("setAttribute", std::string("aria-description"),
                                  "Green counter on square " + std::to_string(position1) +
                                      ", magenta counter on square " + std::to_string(position2));

@@ -37,6 +37,8 @@ public:
 
     // The window's first showing: visible, and the focus on "1 Player".
     void Show();
+    // Makes the window the active one again, when a name window closes.
+    void Activate();
 
     void Player1Click();
     void Player2Click();
@@ -44,7 +46,11 @@ public:
     void Image2Click();
 
 private:
+    static constexpr double kDesignWidth = 514;  // the main window's client area
+    static constexpr double kDesignHeight = 316;
+
     void FormShow();
+    void Fit();
     void KeyDown(emscripten::val event);
 
     // brimblet::Presentation
@@ -64,6 +70,7 @@ private:
     MessageLog log_;
     brimblet::Game game_;
     GameAssets assets_;
+    emscripten::val lastFocus_ = emscripten::val::null();
     TForm2* onePlayerDialog_ = nullptr;
     TForm3* twoPlayerDialog_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Events.h"
+#include "Main.h"
 #include "Page.h"
 #include "Placement.h"
 
@@ -29,6 +30,12 @@ NameDialog::NameDialog(const std::string& id, TForm1& mainForm, Events& events)
     events.Listen(caption, "pointermove", [this](val e) { Drag(e); });
     events.Listen(caption, "pointerup", [this](val) { dragging_ = false; });
     events.Listen(caption, "pointercancel", [this](val) { dragging_ = false; });
+    // A viewport that shrinks (a phone turned) keeps the window inside it.
+    events.Listen(val::global("window"), "resize", [this](val) {
+        if (placed_) {
+            MoveTo(form_["offsetLeft"].as<double>(), form_["offsetTop"].as<double>());
+        }
+    });
 }
 
 val NameDialog::Control(const std::string& name) const { return page::Named(form_, name); }
@@ -60,12 +67,16 @@ void NameDialog::ShowInFront() {
     }
     Raise();
     val focus = lastFocus_.isNull() ? Control("Edit1") : lastFocus_;
-    focus.call<void>("focus");
+    page::Focus(focus);
 }
 
 void NameDialog::Close() {
     dragging_ = false;
+    const bool active = form_.call<bool>("contains", page::Document()["activeElement"]);
     page::SetHidden(form_, true);
+    if (active) {
+        mainForm_.Activate();
+    }
 }
 
 bool NameDialog::Visible() const { return !page::Hidden(form_); }

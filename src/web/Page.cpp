@@ -28,6 +28,12 @@ void SetHidden(val element, bool hidden) { element.set("hidden", hidden); }
 
 bool Hidden(const val& element) { return element["hidden"].as<bool>(); }
 
+void Focus(val element) {
+    val options = val::object();
+    options.set("preventScroll", true);
+    element.call<void>("focus", options);
+}
+
 int ViewportWidth() { return Document()["documentElement"]["clientWidth"].as<int>(); }
 
 int ViewportHeight() { return Document()["documentElement"]["clientHeight"].as<int>(); }

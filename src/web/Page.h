@@ -21,6 +21,10 @@ std::string Text(const val& element);
 void SetHidden(val element, bool hidden);
 bool Hidden(const val& element);
 
+// Gives `element` the keyboard focus without scrolling the page to it: a window's focus
+// moves no window.
+void Focus(val element);
+
 // The size of the viewport, in CSS pixels.
 int ViewportWidth();
 int ViewportHeight();

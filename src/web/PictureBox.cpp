@@ -1,16 +1,17 @@
 #include "PictureBox.h"
 
 #include <algorithm>
+#include <cmath>
+
+using emscripten::val;
 
 void PictureBox::SetPicture(const brimblet::Pixels& picture) {
     width_ = picture.width;
     height_ = picture.height;
-    rgba_.assign(std::size_t(width_) * std::size_t(height_) * 4, 0xff);
-    canvas_.set("width", width_);
-    canvas_.set("height", height_);
-    image_ = canvas_.call<emscripten::val>("getContext", std::string("2d"))
-                 .call<emscripten::val>("createImageData", width_, height_);
-    Draw(&picture, 0, 0);
+    bitmap_ = picture.rgb;
+    changed_.assign(std::size_t((width_ + kTile - 1) / kTile * ((height_ + kTile - 1) / kTile)),
+                    false);
+    Fit();
 }
 
 void PictureBox::Draw(const brimblet::Pixels* bitmap, int x, int y) {
@@ -22,27 +23,77 @@ void PictureBox::Draw(const brimblet::Pixels* bitmap, int x, int y) {
     const int right = std::min(x + bitmap->width, width_);
     const int bottom = std::min(y + bitmap->height, height_);
     for (int row = top; row < bottom; ++row) {
-        std::uint8_t* to = rgba_.data() + (std::size_t(row) * std::size_t(width_) + left) * 4;
-        for (int column = left; column < right; ++column, to += 4) {
+        std::uint32_t* to = bitmap_.data() + std::size_t(row) * std::size_t(width_);
+        for (int column = left; column < right; ++column) {
             const std::uint32_t p = bitmap->At(column - x, row - y);
-            to[0] = std::uint8_t(p >> 16);
-            to[1] = std::uint8_t(p >> 8);
-            to[2] = std::uint8_t(p);
+            if (to[column] != p) {
+                to[column] = p;
+                MarkChanged(column, row);
+            }
         }
     }
-    if (left < right && top < bottom) {
-        Show();
+    ShowChanged();
+}
+
+void PictureBox::MarkChanged(int column, int row) {
+    const int tilesAcross = (width_ + kTile - 1) / kTile;
+    changed_[std::size_t(row / kTile * tilesAcross + column / kTile)] = true;
+}
+
+void PictureBox::Fit() {
+    if (width_ == 0) {
+        return;
     }
+    // The canvas as the display shows it; the bitmap's own size while it is not shown.
+    val box = canvas_.call<val>("getBoundingClientRect");
+    const double ratio = val::global("devicePixelRatio").as<double>();
+    const int shownWidth = int(std::lround(box["width"].as<double>() * ratio));
+    const int shownHeight = int(std::lround(box["height"].as<double>() * ratio));
+    deviceWidth_ = shownWidth > 0 ? shownWidth : width_;
+    deviceHeight_ = shownHeight > 0 ? shownHeight : height_;
+    canvas_.set("width", deviceWidth_);
+    canvas_.set("height", deviceHeight_);
+    std::fill(changed_.begin(), changed_.end(), true);
+    ShowChanged();
 }
 
-std::uint32_t PictureBox::Pixel(int x, int y) const {
-    const std::uint8_t* p = rgba_.data() + (std::size_t(y) * std::size_t(width_) + x) * 4;
-    return std::uint32_t(p[0]) << 16 | std::uint32_t(p[1]) << 8 | p[2];
-}
-
-void PictureBox::Show() {
-    image_["data"].call<void>(
-        "set", emscripten::val(emscripten::typed_memory_view(rgba_.size(), rgba_.data())));
-    canvas_.call<emscripten::val>("getContext", std::string("2d"))
-        .call<void>("putImageData", image_, 0, 0);
+// Each changed tile, scaled to the canvas: a canvas pixel shows the bitmap pixel it lies in.
+void PictureBox::ShowChanged() {
+    val context = canvas_.call<val>("getContext", std::string("2d"));
+    const int tilesAcross = (width_ + kTile - 1) / kTile;
+    for (std::size_t tile = 0; tile < changed_.size(); ++tile) {
+        if (!changed_[tile]) {
+            continue;
+        }
+        changed_[tile] = false;
+        const int left = int(tile) % tilesAcross * kTile;
+        const int top = int(tile) / tilesAcross * kTile;
+        const int right = std::min(left + kTile, width_);
+        const int bottom = std::min(top + kTile, height_);
+        const int x0 = DeviceStart(left, width_, deviceWidth_);
+        const int x1 = DeviceStart(right, width_, deviceWidth_);
+        const int y0 = DeviceStart(top, height_, deviceHeight_);
+        const int y1 = DeviceStart(bottom, height_, deviceHeight_);
+        if (x1 <= x0 || y1 <= y0) {
+            continue;
+        }
+        rgba_.resize(std::size_t(x1 - x0) * std::size_t(y1 - y0) * 4);
+        std::uint8_t* out = rgba_.data();
+        for (int y = y0; y < y1; ++y) {
+            const std::uint32_t* row =
+                bitmap_.data() +
+                std::size_t(std::int64_t(y) * height_ / deviceHeight_) * std::size_t(width_);
+            for (int x = x0; x < x1; ++x, out += 4) {
+                const std::uint32_t p = row[std::int64_t(x) * width_ / deviceWidth_];
+                out[0] = std::uint8_t(p >> 16);
+                out[1] = std::uint8_t(p >> 8);
+                out[2] = std::uint8_t(p);
+                out[3] = 0xff;
+            }
+        }
+        val pixels = val::global("Uint8ClampedArray")
+                         .new_(val(emscripten::typed_memory_view(rgba_.size(), rgba_.data())));
+        val image = val::global("ImageData").new_(pixels, x1 - x0, y1 - y0);
+        context.call<void>("putImageData", image, x0, y0);
+    }
 }

@@ -9,6 +9,9 @@
 
 // A picture box: a canvas that shows its own off-screen bitmap. Drawing goes into the bitmap
 // (an opaque, unscaled copy, clipped to it), and the canvas shows the bitmap from then on.
+// The canvas holds as many pixels as the display shows it with, and each of them shows one
+// pixel of the bitmap: at any scale the picture is sharp, each of its pixels a whole block of
+// the display's. Only what a drawing changed is shown again.
 class PictureBox {
 public:
     explicit PictureBox(emscripten::val canvas) : canvas_(std::move(canvas)) {}
@@ -20,19 +23,27 @@ public:
     // empty draws nothing.
     void Draw(const brimblet::Pixels* bitmap, int x, int y);
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    // 0x00RRGGBB of the bitmap.
-    std::uint32_t Pixel(int x, int y) const;
+    // Shows the whole bitmap again at the size and pixel density the canvas now has.
+    void Fit();
 
     const emscripten::val& Element() const { return canvas_; }
 
 private:
-    void Show();
+    static constexpr int kTile = 32;  // bitmap pixels a side of the parts shown again
+
+    void MarkChanged(int column, int row);
+    void ShowChanged();
+    // The first canvas pixel, along one axis, that shows bitmap pixel `at` (of `size`).
+    static int DeviceStart(int at, int size, int deviceSize) {
+        return int((std::int64_t(at) * deviceSize + size - 1) / size);
+    }
 
     emscripten::val canvas_;
-    emscripten::val image_ = emscripten::val::undefined();  // the canvas's ImageData
     int width_ = 0;
     int height_ = 0;
-    std::vector<std::uint8_t> rgba_;  // the bitmap, as the canvas takes it
+    int deviceWidth_ = 0;  // the canvas's own pixels
+    int deviceHeight_ = 0;
+    std::vector<std::uint32_t> bitmap_;  // 0x00RRGGBB, top row first
+    std::vector<bool> changed_;          // a flag per tile
+    std::vector<std::uint8_t> rgba_;     // what is handed to the canvas
 };
