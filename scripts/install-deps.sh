@@ -26,9 +26,10 @@ packages=(
 # the free faces that stand in for its fonts.
 windows_packages=(g++-mingw-w64-i686-posix googletest wine wine32:i386 fonts-liberation nsis zip unzip)
 # With --web: the browser build alone. Debian's emscripten (GoogleTest's sources are built with
-# it), the font the site ships, and Chromium driven by Selenium for its tests.
+# it), the font the site ships, and Chromium driven by Selenium for its tests (PIL reads its
+# screenshots).
 web_packages=(emscripten cmake ninja-build python3 googletest fonts-comic-neue
-    chromium chromium-driver python3-selenium)
+    chromium chromium-driver python3-selenium python3-pil)
 
 need_i386=0
 case "${1:-}" in

@@ -44,11 +44,15 @@ void PictureBox::Fit() {
     if (width_ == 0) {
         return;
     }
-    // The canvas as the display shows it; the bitmap's own size while it is not shown.
+    // The canvas as the display shows it, its edges on whole pixels of the display; the
+    // bitmap's own size while it is not shown.
     val box = canvas_.call<val>("getBoundingClientRect");
     const double ratio = val::global("devicePixelRatio").as<double>();
-    const int shownWidth = int(std::lround(box["width"].as<double>() * ratio));
-    const int shownHeight = int(std::lround(box["height"].as<double>() * ratio));
+    const auto onDisplay = [&](const char* edge) {
+        return int(std::lround(box[edge].as<double>() * ratio));
+    };
+    const int shownWidth = onDisplay("right") - onDisplay("left");
+    const int shownHeight = onDisplay("bottom") - onDisplay("top");
     deviceWidth_ = shownWidth > 0 ? shownWidth : width_;
     deviceHeight_ = shownHeight > 0 ? shownHeight : height_;
     canvas_.set("width", deviceWidth_);

@@ -9,12 +9,16 @@ usage: play.py SITE TRANSCRIPT [SCENARIO...]
 import base64
 import functools
 import http.server
+import io
+import json
 import os
 import shutil
+import subprocess
 import sys
 import tempfile
 import threading
 
+from PIL import Image
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
@@ -159,6 +163,10 @@ class Site:
 
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
+    def handle(self):
+        if not getattr(self.server, "down", False):  # down: every connection is cut at once
+            super().handle()
+
     def log_message(self, *args):
         pass
 
@@ -171,8 +179,29 @@ class Page:
                   "--disable-background-networking", "--disable-component-update",
                   "--disable-sync", "--window-size=900,700"):
             o.add_argument(a)
+        o.set_capability("goog:loggingPrefs", {"performance": "ALL"})  # every request
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=o)
         self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": CLOCK})
+
+    def metrics(self, width, height, ratio, mobile=False):
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": ratio, "mobile": mobile})
+
+    def screenshot(self):
+        data = self.driver.execute_cdp_cmd("Page.captureScreenshot", {"format": "png"})["data"]
+        return Image.open(io.BytesIO(base64.b64decode(data))).convert("RGB")
+
+    def tap(self, selector, hold=None):
+        """A finger's tap in the middle of an element, or a drag of `hold` (dx, dy) from there."""
+        x, y = self.js("const r = document.querySelector(arguments[0]).getBoundingClientRect();"
+                       "return [r.left + r.width / 2, r.top + r.height / 2];", selector)
+        touch = lambda kind, points: self.driver.execute_cdp_cmd(
+            "Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+        touch("touchStart", [{"x": x, "y": y}])
+        if hold:
+            for step in range(1, 6):
+                touch("touchMove", [{"x": x + hold[0] * step / 5, "y": y + hold[1] * step / 5}])
+        touch("touchEnd", [])
 
     def open(self, url):
         self.driver.get(url)
@@ -413,9 +442,190 @@ def broken_pictures(page, site, pictures):
         check(len(page.state()["log"]) >= 2, f"{name}: no throw after the report")
 
 
+# The part of each tappable control a finger meets, and where the main parts of the page are.
+LAYOUT = """const at = id => document.getElementById(id).getBoundingClientRect().top;
+return {scroll: document.documentElement.scrollWidth, width: document.documentElement.clientWidth,
+        order: ['Image1', 'ThrowDie', 'Memo1', 'Player1', 'position1'].map(at),
+        tapped: [...document.querySelectorAll(arguments[0])].filter(e => e.offsetParent)
+          .map(e => [e.id || e.getAttribute('name') || e.className, e.getBoundingClientRect().height])};"""
+TAPPED = "#Player1, #Player2, #Restart, #Label4, #Image2, .dialog:not([hidden]) button, .dialog:not([hidden]) input"
+
+
+def phone(page, url, pictures):
+    """A narrow portrait phone: nothing cut off or sideways, board and die first, every control
+    a finger taps 24 pixels tall; a tap is a click, the quickest taps each a throw; a name
+    window stays inside the screen wherever it is dragged."""
+    for width, height in ((320, 568), (360, 640)):
+        page.metrics(width, height, 3, mobile=True)
+        page.open(url)
+        layout = page.js(LAYOUT, TAPPED)
+        check(layout["scroll"] <= layout["width"] == width, f"{width} wide: it scrolls sideways {layout}")
+        check(layout["order"] == sorted(layout["order"]), f"{width} wide: the order is {layout['order']}")
+        check(all(h >= 24 for _, h in layout["tapped"]), f"{width} wide: too small to tap {layout['tapped']}")
+    page.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+    model = Model()
+    page.tap("#Player1")
+    model.choose(1)
+    check(page.state()["form2"], "a tap on 1 Player did not show its window")
+    layout = page.js(LAYOUT, TAPPED)
+    check(all(h >= 24 for _, h in layout["tapped"]), f"too small to tap {layout['tapped']}")
+    where = ("const r = document.getElementById('TForm2').getBoundingClientRect();"
+             "return [r.top, r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight];")
+    before = page.js(where)
+    page.tap("#TForm2 .caption span", hold=(400, 900))  # dragged far off the screen
+    after = page.js(where)
+    check(after[0] > before[0] and after[1], f"the dragged name window went from {before} to {after}")
+    page.tap("#TForm2 [name=Button2]")
+    for _ in range(3):
+        model.push_readings(page)
+        model.push_readings(page)
+        page.tap("#Image2")
+        page.tap("#Label4")  # at once: no wait for a double tap
+        model.click()
+        model.click()
+        check_state(page, model, "two quick taps")
+    check_pictures(page, pictures, model)
+
+
+def pixel_ratios(page, url, pictures):
+    """Every picture pixel a whole block of the screen's pixels, never blurred: at ratio 2 the
+    screen shows the pictures doubled exactly; at 1.5 and 3 it shows only their colours."""
+    model = Model()
+    for width, height, ratio in ((514, 316, 2), (900, 600, 1.5), (700, 700, 3)):
+        page.metrics(width, height, ratio)
+        page.open(url)
+        check_pictures(page, pictures, model)
+        shot = page.screenshot()
+        for canvas, file in (("Image1", "brimb.bmp"), ("Image2", "d1.bmp")):
+            picture = read_bmp(f"{pictures}/{file}")
+            if canvas == "Image1":
+                for player, counter in ((1, "counter.bmp"), (2, "counter2.bmp")):
+                    for y, row in enumerate(read_bmp(f"{pictures}/{counter}")):
+                        picture[230 + y][5:5 + len(row)] = row
+            r = page.js("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
+                        "return [r.left, r.top, r.right, r.bottom];", canvas)
+            left, top, right, bottom = (round(v * ratio) for v in r)
+            colours = {c for row in picture for c in row}
+            if ratio == 2 and width == 514:
+                region = [(x, y) for y in range(top, bottom) for x in range(left, right)]
+                wrong = sum(shot.getpixel((x, y)) != picture[(y - top) // 2][(x - left) // 2]
+                            for x, y in region)
+            else:  # a scaled window's edges fall between the screen's pixels: inside them
+                region = [(x, y) for y in range(top + 1, bottom - 1) for x in range(left + 1, right - 1)]
+                wrong = sum(shot.getpixel((x, y)) not in colours for x, y in region)
+            check(wrong == 0, f"ratio {ratio}: {wrong} of {len(region)} screen pixels of {canvas} are off")
+
+
+def ax_nodes(page):
+    nodes = page.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+    value = lambda n, k: (n.get(k) or {}).get("value")
+    props = lambda n: {p["name"]: p["value"].get("value") for p in n.get("properties", [])}
+    return [dict(role=value(n, "role"), name=value(n, "name"), description=value(n, "description"),
+                 node=n.get("backendDOMNodeId"), **props(n)) for n in n_ignored(nodes)]
+
+
+def n_ignored(nodes):
+    return [n for n in nodes if not n.get("ignored")]
+
+
+def accessibility(page, url):
+    """The page as a screen reader reads it, from Chromium's accessibility tree: what each
+    control is and is named, the die's one button pressed as a click, the board described as
+    the counters move, the log announced."""
+    page.open(url)
+    find = lambda role, name: [n for n in ax_nodes(page) if n["role"] == role and n["name"] == name]
+    for button in ("1 Player", "2 Players", "Restart"):
+        check(len(find("button", button)) == 1, f"no button {button}")
+    (die,) = find("button", "Throw Die")
+    check(die.get("keyshortcuts") == "T", f"the die's key is {die.get('keyshortcuts')}")
+    check(not die.get("focusable"), "the die is in the Tab order")
+    log = [n for n in ax_nodes(page) if n["role"] == "log"]
+    check(len(log) == 1 and log[0].get("live") == "polite", f"the log is {log}")
+    check(find("status", "Player1's Position: 1") and find("status", "Player2's Position: 1"),
+          "the read-outs are not named for their players")
+    page.el("#Player2").click()
+    page.js("document.getElementById('Player1').click()")  # under the two-player window
+    for caption, boxes in (("One Player Game", ["Please enter your name:"]),
+                           ("Two Player Game", ["Please enter player1's name:", "Please enter player2's name:"])):
+        check(find("dialog", caption), f"no dialog {caption}")
+        for box in boxes:
+            check(find("textbox", box), f"no name box labelled {box}")
+    model = Model()
+    page.el("#TForm2 [name=Button1]").click()
+    page.el("#TForm3 [name=Button2]").click()
+    model.choose(1)
+    model.log = ["To start the game click on the die!"]
+    for _ in range(3):  # pressed as a screen reader presses it
+        model.push_readings(page)
+        element = page.driver.execute_cdp_cmd("DOM.resolveNode", {"backendNodeId": die["node"]})
+        page.driver.execute_cdp_cmd("Runtime.callFunctionOn", {
+            "objectId": element["object"]["objectId"], "functionDeclaration": "function() { this.click(); }"})
+        model.click()
+        check_state(page, model, "the die pressed")
+        (board,) = find("image", "Board")
+        check(board["description"] == f"Green counter on square {model.pos[1]}, magenta counter on square {model.pos[2]}",
+              f"the board is described as {board['description']!r} at {model.pos}")
+
+
+def offline(page, site, pictures):
+    """Kept on the first visit: with the network gone a reload plays a whole game. No request
+    leaves the site, nothing is stored but the worker's copies, and a new build replaces them."""
+    url = site.copy("offline")
+    page.open(url)
+    page.wait("navigator.serviceWorker.controller !== null || (location.reload(), false)", 20)
+    page.wait("!t('TForm1').hidden")
+    page.driver.get_log("performance")  # only this game's requests from here on
+    site.server.down = True
+    page.driver.execute_cdp_cmd("Network.enable", {})
+    page.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+        "offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+    page.open(url)
+    model = Model()
+    page.el("#Player1").click()
+    page.el("#TForm2 [name=Button1]").click()
+    model.choose(1)
+    model.log = ["To start the game click on the die!"]
+    while model.active:
+        click_die(page, model)
+        check_state(page, model, "offline")
+        check(model.throws < 600, "no winner")
+    check_pictures(page, pictures, model)
+    origin = url.split("/offline/")[0]
+    requests = [json.loads(e["message"])["message"] for e in page.driver.get_log("performance")]
+    urls = {m["params"]["request"]["url"] for m in requests if m["method"] == "Network.requestWillBeSent"}
+    check(urls and all(u.startswith(origin + "/") for u in urls), f"requests: {sorted(urls)}")
+    stored = page.driver.execute_async_script(
+        "const done = arguments[0]; indexedDB.databases().then(d => done([document.cookie,"
+        " localStorage.length, sessionStorage.length, d.length]));")
+    check(stored == ["", 0, 0, 0], f"stored on the player's machine: {stored}")
+    # A new build on the host: the next visit gets it, and it is what is kept from then on.
+    folder = os.path.join(site.root, "offline")
+    index = os.path.join(folder, "index.html")
+    page_text = open(index).read().replace("<title>", '<meta name="build" content="2"><title>')
+    open(index, "w").write(page_text)
+    source = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "src", "web")
+    subprocess.run([sys.executable, f"{source}/make_service_worker.py", f"{source}/sw.js.in",
+                    folder, f"{folder}/sw.js"], check=True)
+    version = open(f"{folder}/sw.js").read().split('VERSION = "')[1].split('"')[0]
+    page.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+        "offline": False, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+    site.server.down = False
+    page.open(url)
+    check(page.js("return document.querySelector('meta[name=build]') !== null"), "the new build was not shown")
+    page.driver.set_script_timeout(20)
+    page.driver.execute_async_script(
+        "const want = arguments[0], done = arguments[1];"
+        "(function poll() { caches.keys().then(k => k.length === 1 && k[0] === want ? done() :"
+        " setTimeout(poll, 100)); })();", version)
+    site.server.down = True
+    page.open(url)
+    check(page.js("return document.querySelector('meta[name=build]') !== null"), "the old build is kept")
+
+
 def main():
     site_dir, transcript = sys.argv[1:3]
-    wanted = sys.argv[3:] or ["start-up", "one-player", "two-players", "broken-pictures"]
+    wanted = sys.argv[3:] or ["start-up", "one-player", "two-players", "broken-pictures", "phone",
+                              "pixel-ratios", "accessibility", "offline"]
     pictures = site_dir
     site = Site(site_dir)
     page = Page()
@@ -426,6 +636,10 @@ def main():
             "one-player": lambda: one_player_game(page, url, pictures, transcript),
             "two-players": lambda: two_player_game(page, url, pictures),
             "broken-pictures": lambda: broken_pictures(page, site, pictures),
+            "phone": lambda: phone(page, url, pictures),
+            "pixel-ratios": lambda: pixel_ratios(page, url, pictures),
+            "accessibility": lambda: accessibility(page, url),
+            "offline": lambda: offline(page, site, pictures),
         }
         for name in wanted:
             scenarios[name]()
