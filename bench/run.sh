@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Brimblet's benchmarks in Release and prints every figure: start-up as a player sees it
 # for both builds against floors of their toolkits; first paint, CPU, instructions and memory
-# against an empty Qt window; one die click; the rules alone.
+# against an empty Qt window; one die click; the rules alone; the browser build against a plain
+# page that draws the same pictures.
 #   bench/run.sh [pairs]       (20 alternating start-up pairs by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,3 +24,6 @@ taskset -c 0 dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" \
 xvfb-run -a -s "-screen 0 1024x768x24" python3 bench/measure.py build-bench assets "${1:-20}"
 echo "one die click (in-process, offscreen):"
 XDG_RUNTIME_DIR=$(mktemp -d) build-bench/bench/ClickBenchmark assets 2>/dev/null | sed 's/^/  /'
+# The browser build, in headless Chromium, each figure beside its baseline page.
+scripts/build-web.sh >/dev/null
+/usr/bin/python3 bench/web.py build-web/site "${1:-20}"

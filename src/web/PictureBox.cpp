@@ -10,8 +10,7 @@ void PictureBox::SetPicture(const brimblet::Pixels& picture) {
     height_ = picture.height;
     bitmap_ = picture.rgb;
     changed_.assign(std::size_t((width_ + kTile - 1) / kTile * ((height_ + kTile - 1) / kTile)),
-                    false);
-    Fit();
+                    true);
 }
 
 void PictureBox::Draw(const brimblet::Pixels* bitmap, int x, int y) {
@@ -44,8 +43,8 @@ void PictureBox::Fit() {
     if (width_ == 0) {
         return;
     }
-    // The canvas as the display shows it, its edges on whole pixels of the display; the
-    // bitmap's own size while it is not shown.
+    // The canvas as the display shows it, its edges on whole pixels of the display. Until it
+    // is shown, nothing is handed to it.
     val box = canvas_.call<val>("getBoundingClientRect");
     const double ratio = val::global("devicePixelRatio").as<double>();
     const auto onDisplay = [&](const char* edge) {
@@ -53,8 +52,11 @@ void PictureBox::Fit() {
     };
     const int shownWidth = onDisplay("right") - onDisplay("left");
     const int shownHeight = onDisplay("bottom") - onDisplay("top");
-    deviceWidth_ = shownWidth > 0 ? shownWidth : width_;
-    deviceHeight_ = shownHeight > 0 ? shownHeight : height_;
+    if (shownWidth <= 0 || shownHeight <= 0) {
+        return;
+    }
+    deviceWidth_ = shownWidth;
+    deviceHeight_ = shownHeight;
     canvas_.set("width", deviceWidth_);
     canvas_.set("height", deviceHeight_);
     std::fill(changed_.begin(), changed_.end(), true);
@@ -63,17 +65,24 @@ void PictureBox::Fit() {
 
 // Each changed tile, scaled to the canvas: a canvas pixel shows the bitmap pixel it lies in.
 void PictureBox::ShowChanged() {
+    if (deviceWidth_ == 0) {
+        return;  // not shown yet: Fit shows it all
+    }
     val context = canvas_.call<val>("getContext", std::string("2d"));
+    // Most of the picture changed (a new size, a first showing): all of it in one piece.
+    const bool whole =
+        std::count(changed_.begin(), changed_.end(), true) * 2 > std::ptrdiff_t(changed_.size());
     const int tilesAcross = (width_ + kTile - 1) / kTile;
     for (std::size_t tile = 0; tile < changed_.size(); ++tile) {
         if (!changed_[tile]) {
             continue;
         }
+        std::fill(changed_.begin(), whole ? changed_.end() : changed_.begin(), false);
         changed_[tile] = false;
-        const int left = int(tile) % tilesAcross * kTile;
-        const int top = int(tile) / tilesAcross * kTile;
-        const int right = std::min(left + kTile, width_);
-        const int bottom = std::min(top + kTile, height_);
+        const int left = whole ? 0 : int(tile) % tilesAcross * kTile;
+        const int top = whole ? 0 : int(tile) / tilesAcross * kTile;
+        const int right = whole ? width_ : std::min(left + kTile, width_);
+        const int bottom = whole ? height_ : std::min(top + kTile, height_);
         const int x0 = DeviceStart(left, width_, deviceWidth_);
         const int x1 = DeviceStart(right, width_, deviceWidth_);
         const int y0 = DeviceStart(top, height_, deviceHeight_);
