@@ -179,7 +179,7 @@ class Page:
                   "--disable-background-networking", "--disable-component-update",
                   "--disable-sync", "--window-size=900,700"):
             o.add_argument(a)
-        o.set_capability("goog:loggingPrefs", {"performance": "ALL"})  # every request
+        o.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=o)
         self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": CLOCK})
 
@@ -231,6 +231,11 @@ class Page:
         field.send_keys(Keys.CONTROL, "a")
         field.send_keys(Keys.DELETE)
         field.send_keys(text)
+
+    def check_policy_kept(self):
+        """Nothing the page did was refused by its Content-Security-Policy."""
+        refused = [e["message"] for e in self.driver.get_log("browser") if "Content Security Policy" in e["message"]]
+        check(not refused, f"refused by the page's policy: {refused}")
 
     def quit(self):
         self.driver.quit()
@@ -317,6 +322,7 @@ def start_up(page, url, pictures):
                        "r.selectNodeContents(e); return Math.abs(e.getBoundingClientRect().width -"
                        " r.getBoundingClientRect().width) < 1;", readout)
         check(fits, f"{readout} is not sized to its text")
+    page.check_policy_kept()
 
 
 def one_player_game(page, url, pictures, transcript):
@@ -598,6 +604,7 @@ def offline(page, site, pictures):
         "const done = arguments[0]; indexedDB.databases().then(d => done([document.cookie,"
         " localStorage.length, sessionStorage.length, d.length]));")
     check(stored == ["", 0, 0, 0], f"stored on the player's machine: {stored}")
+    page.check_policy_kept()
     # A new build on the host: the next visit gets it, and it is what is kept from then on.
     folder = os.path.join(site.root, "offline")
     index = os.path.join(folder, "index.html")
