@@ -1,6 +1,7 @@
 #include "ErrorReport.h"
 
 #include "Events.h"
+#include "Page.h"
 
 namespace {
 

@@ -6,8 +6,6 @@
 #include <functional>
 #include <string>
 
-#include "Page.h"
-
 class Events;
 
 // The error report: a box in the page captioned "Brimblet", with the error's text followed by
@@ -22,8 +20,6 @@ public:
 
     // Shows the report, or queues it behind the one showing. `then` runs once it is dismissed.
     void Show(const std::string& errorText, std::function<void()> then = {});
-
-    bool Showing() const { return !page::Hidden(box_); }
 
 private:
     struct Pending {

@@ -79,8 +79,6 @@ void NameDialog::Close() {
     }
 }
 
-bool NameDialog::Visible() const { return !page::Hidden(form_); }
-
 // Above every other window of the page.
 void NameDialog::Raise() {
     val windows = page::Document().call<val>("querySelectorAll", std::string(".window"));

@@ -21,7 +21,6 @@ public:
     // Shows the window, or brings it to the front when it is showing.
     void ShowInFront();
     void Close();
-    bool Visible() const;
 
 protected:
     // The control with the design name `name`.
