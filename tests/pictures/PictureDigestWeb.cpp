@@ -1,37 +1,30 @@
 // Prints what the browser build's picture reader makes of each file named on the command line.
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <vector>
 
-#include "BitmapCheck.h"
 #include "PictureDigest.h"
 #include "PlainPixels.h"
 
+namespace {
+
+struct Picture {
+    brimblet::Pixels pixels;
+    int Width() const { return pixels.width; }
+    int Height() const { return pixels.height; }
+    std::uint32_t Pixel(int x, int y) const { return pixels.At(x, y); }
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string file = argv[i];
-        std::string line;
-        try {
-            std::ifstream in(file, std::ios::binary);
-            if (!in) {
-                brimblet::FailCannotOpen(file);
-            }
-            const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
-                                                   std::istreambuf_iterator<char>());
-            const brimblet::Pixels pixels = brimblet::DecodePicture(bytes.data(), bytes.size());
-            line = pixels.Empty()
-                       ? picture_digest::Empty(file)
-                       : picture_digest::Decoded(
-                             file, pixels.width, pixels.height,
-                             [](const void* p, int x, int y) {
-                                 return static_cast<const brimblet::Pixels*>(p)->At(x, y);
-                             },
-                             &pixels);
-        } catch (const brimblet::PictureError& error) {
-            line = picture_digest::Refused(file, error.what());
+    return picture_digest::Main(argc, argv, [](const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) {
+            brimblet::FailCannotOpen(file);
         }
-        std::printf("%s\n", line.c_str());
-    }
-    return 0;
+        const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
+                                               std::istreambuf_iterator<char>());
+        return Picture{brimblet::DecodePicture(bytes.data(), bytes.size())};
+    });
 }

@@ -28,7 +28,6 @@ from selenium.webdriver.common.keys import Keys
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
 from board import JUMPS, read_bmp, square_at  # noqa: E402
 
-PICTURES = ["brimb.bmp", "counter.bmp", "counter2.bmp"] + [f"d{v}.bmp" for v in range(1, 7)]
 FIRST_READING, STEP = 1000, 7919  # the transcript's clock: ms after midnight UTC, and the step
 
 # The page's clock as the desktop builds' tests script theirs: each reading takes the next of the
@@ -68,23 +67,11 @@ for (let i = 0; i < d.length; i += 4) s += String.fromCharCode(d[i], d[i + 1], d
 return [c.width, c.height, btoa(s)];"""
 
 
-class Random:
-    """The game's random source: one 32-bit linear congruential generator."""
-
-    def __init__(self):
-        self.seed = 0
-
-    def uniform(self, n):
-        self.seed = (self.seed * 134775813 + 1) & 0xFFFFFFFF
-        return n * self.seed >> 32
-
-
 class Model:
     """The rules, written out again: what each click must show."""
 
     def __init__(self, first=FIRST_READING, step=STEP):
-        self.next_push, self.step, self.readings = first, step, []
-        self.random = Random()
+        self.next_push, self.step, self.readings, self.seed = first, step, [], 0
         self.pos = {1: 1, 2: 1}
         self.turn, self.mode, self.active = 1, 1, False
         self.names = {"one": "Player1", "first": "Player1", "second": "Player2"}
@@ -96,11 +83,15 @@ class Model:
             return self.names["one"] if self.turn == 1 else "Fred"
         return self.names["first"] if self.turn == 1 else self.names["second"]
 
+    def uniform(self, n):  # the game's one 32-bit linear congruential generator
+        self.seed = (self.seed * 134775813 + 1) & 0xFFFFFFFF
+        return n * self.seed >> 32
+
     def throw(self, bound, human):
-        self.random.seed = (self.readings.pop(0) if len(self.readings) > 1 else self.readings[0])
+        self.seed = self.readings.pop(0) if len(self.readings) > 1 else self.readings[0]
         self.throws += 1
-        for _ in range(self.random.uniform(bound) + 1):
-            self.face = self.random.uniform(6) + 1
+        for _ in range(self.uniform(bound) + 1):
+            self.face = self.uniform(6) + 1
         line = f"{self.name()} scored a : {self.face}"
         self.log = [line] if human and self.turn == 1 else self.log + [line]
         target, outcome = self.pos[self.turn] + self.face, None
@@ -409,11 +400,9 @@ def two_player_game(page, url, pictures):
         if not held:
             model.push_readings(page)
             model.click()
-        page.driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
-            "type": "keyDown", "key": "t", "code": "KeyT", "text": "t",
-            "windowsVirtualKeyCode": 84, "autoRepeat": held})
-        page.driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
-            "type": "keyUp", "key": "t", "code": "KeyT", "windowsVirtualKeyCode": 84})
+        for kind in ("keyDown", "keyUp"):
+            page.driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
+                "type": kind, "key": "t", "code": "KeyT", "text": "t", "autoRepeat": held})
         check_state(page, model, "the key T" + (", held" if held else ""))
     page.el("#Player2").click()
     model.choose(2)
@@ -523,15 +512,12 @@ def pixel_ratios(page, url, pictures):
 
 
 def ax_nodes(page):
+    """Chromium's accessibility tree as a screen reader gets it: role, name, description, state."""
     nodes = page.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
     value = lambda n, k: (n.get(k) or {}).get("value")
-    props = lambda n: {p["name"]: p["value"].get("value") for p in n.get("properties", [])}
     return [dict(role=value(n, "role"), name=value(n, "name"), description=value(n, "description"),
-                 node=n.get("backendDOMNodeId"), **props(n)) for n in n_ignored(nodes)]
-
-
-def n_ignored(nodes):
-    return [n for n in nodes if not n.get("ignored")]
+                 node=n.get("backendDOMNodeId"), **{p["name"]: p["value"].get("value") for p in n.get("properties", [])})
+            for n in nodes if not n.get("ignored")]
 
 
 def accessibility(page, url):
