@@ -9,6 +9,8 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 command -v valgrind >/dev/null || { sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo; $sudo apt-get install -y valgrind; }
+# The browser build is served by nginx, as a web host would serve it.
+command -v nginx >/dev/null || { sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo; $sudo apt-get install -y nginx-light; }
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRIMBLET_BENCH=ON -DBUILD_TESTING=OFF
 cmake --build build-bench
 
