@@ -489,6 +489,13 @@ def pixel_ratios(page, url, pictures):
     for width, height, ratio in ((514, 316, 2), (900, 600, 1.5), (700, 700, 3)):
         page.metrics(width, height, ratio)
         page.open(url)
+        # The design whole, centred, as large as the viewport allows.
+        box = page.js("const r = document.getElementById('TForm1').getBoundingClientRect();"
+                      "return [r.left, r.top, r.width, r.height];")
+        scale = min(width / 514, height / 316)
+        check(abs(box[2] - 514 * scale) < 1 and abs(box[3] - 316 * scale) < 1 and
+              abs(2 * box[0] + box[2] - width) < 2 and abs(2 * box[1] + box[3] - height) < 2,
+              f"{width} x {height}: the window is at {box}, not centred at scale {scale:.2f}")
         check_pictures(page, pictures, model)
         shot = page.screenshot()
         for canvas, file in (("Image1", "brimb.bmp"), ("Image2", "d1.bmp")):
@@ -564,7 +571,7 @@ def offline(page, site, pictures):
     leaves the site, nothing is stored but the worker's copies, and a new build replaces them."""
     url = site.copy("offline")
     page.open(url)
-    page.wait("navigator.serviceWorker.controller !== null || (location.reload(), false)", 20)
+    page.wait("navigator.serviceWorker.controller !== null", 20)  # the worker claims the page
     page.wait("!t('TForm1').hidden")
     page.driver.get_log("performance")  # only this game's requests from here on
     site.server.down = True
@@ -613,6 +620,7 @@ def offline(page, site, pictures):
     site.server.down = True
     page.open(url)
     check(page.js("return document.querySelector('meta[name=build]') !== null"), "the old build is kept")
+    site.server.down = False
 
 
 def main():
