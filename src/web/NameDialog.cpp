@@ -79,19 +79,14 @@ void NameDialog::Close() {
     }
 }
 
-// Above every other window of the page.
+// Above the other name window, which goes back to the level every name window shares;
+// the main window is below both and the error report above.
 void NameDialog::Raise() {
-    val windows = page::Document().call<val>("querySelectorAll", std::string(".window"));
-    int top = 0;
+    val windows = page::Document().call<val>("querySelectorAll", std::string(".dialog.window"));
     const int count = windows["length"].as<int>();
     for (int i = 0; i < count; ++i) {
-        val z = windows[i]["style"]["zIndex"];
-        const std::string text = z.as<std::string>();
-        if (!text.empty() && !windows[i].strictlyEquals(form_)) {
-            top = std::max(top, std::stoi(text));
-        }
+        windows[i]["style"].set("zIndex", windows[i].strictlyEquals(form_) ? "2" : "1");
     }
-    form_["style"].set("zIndex", std::to_string(top + 1));
 }
 
 // The window stays wholly inside the viewport, wherever it is dragged.
