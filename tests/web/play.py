@@ -249,18 +249,20 @@ def click_die(page, model, target="#Image2", double=False):
         model.click()
 
 
-def check_pictures(page, pictures, model, counters=True):
-    """The board shows its picture with both counters on their squares, and the die its face:
-    every pixel of each canvas shows the picture's pixel it lies in, whatever the scale."""
+def shown_pictures(pictures, model, counters=True):
+    """What the board and the die must show: the board with both counters on their squares
+    (player 2's on top), and the last face thrown."""
     board = read_bmp(f"{pictures}/brimb.bmp")
-    expected = [row[:] for row in board]
-    if counters:
-        for player, file in ((1, "counter.bmp"), (2, "counter2.bmp")):
-            x0, y0 = square_at(model.pos[player])
-            for y, row in enumerate(read_bmp(f"{pictures}/{file}")):
-                expected[y0 + y][x0:x0 + len(row)] = row
-    for canvas, picture in (("Image1", expected),
-                            ("Image2", read_bmp(f"{pictures}/d{model.face or 1}.bmp"))):
+    for player, file in ((1, "counter.bmp"), (2, "counter2.bmp")) if counters else ():
+        x0, y0 = square_at(model.pos[player])
+        for y, row in enumerate(read_bmp(f"{pictures}/{file}")):
+            board[y0 + y][x0:x0 + len(row)] = row
+    return {"Image1": board, "Image2": read_bmp(f"{pictures}/d{model.face or 1}.bmp")}
+
+
+def check_pictures(page, pictures, model, counters=True):
+    """Every pixel of each canvas shows the picture's pixel it lies in, whatever the scale."""
+    for canvas, picture in shown_pictures(pictures, model, counters).items():
         width, height, pixel = page.pixels(canvas)
         rows, columns = len(picture), len(picture[0])
         check(width >= columns and height >= rows, f"{canvas} is {width} x {height}")
@@ -498,12 +500,7 @@ def pixel_ratios(page, url, pictures):
               f"{width} x {height}: the window is at {box}, not centred at scale {scale:.2f}")
         check_pictures(page, pictures, model)
         shot = page.screenshot()
-        for canvas, file in (("Image1", "brimb.bmp"), ("Image2", "d1.bmp")):
-            picture = read_bmp(f"{pictures}/{file}")
-            if canvas == "Image1":
-                for player, counter in ((1, "counter.bmp"), (2, "counter2.bmp")):
-                    for y, row in enumerate(read_bmp(f"{pictures}/{counter}")):
-                        picture[230 + y][5:5 + len(row)] = row
+        for canvas, picture in shown_pictures(pictures, model).items():
             r = page.js("const r = document.getElementById(arguments[0]).getBoundingClientRect();"
                         "return [r.left, r.top, r.right, r.bottom];", canvas)
             left, top, right, bottom = (round(v * ratio) for v in r)
