@@ -1,9 +1,17 @@
 #pragma once
 
-#include "PlainPixels.h"
+#include <cstddef>
 
 // The pictures the main window is designed with, built into the program: the board without
-// counters, the die's face one, and the two counter icons beside the read-outs.
+// counters, the die's face one, and the two counter icons beside the read-outs. Each is a BMP
+// file, decoded only when something shows through it.
 enum class DesignPictureId { Board, Die, Counter1, Counter2 };
 
-brimblet::Pixels DesignPicture(DesignPictureId id);
+struct DesignPicture {
+    const unsigned char* bytes;
+    std::size_t size;
+    int width;
+    int height;
+};
+
+DesignPicture DesignPictureOf(DesignPictureId id);

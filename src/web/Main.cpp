@@ -33,12 +33,13 @@ brimblet::Pixels LoadPicture(const FetchedPictures& files, const char* fileName)
 
 TForm1::TForm1(Events& events, const brimblet::UtcClock& clock)
     : form_(page::ById("TForm1")), image1_(page::ById("Image1")), image2_(page::ById("Image2")),
-      image3_(page::ById("Image3")), image4_(page::ById("Image4")), log_(page::ById("Memo1")),
-      game_(*this, clock) {
-    image1_.SetPicture(DesignPicture(DesignPictureId::Board));
-    image2_.SetPicture(DesignPicture(DesignPictureId::Die));
-    image3_.SetPicture(DesignPicture(DesignPictureId::Counter1));
-    image4_.SetPicture(DesignPicture(DesignPictureId::Counter2));
+      image3_(page::ById("Image3")), image4_(page::ById("Image4")),
+      position1_(page::ById("position1")), position2_(page::ById("position2")),
+      log_(page::ById("Memo1")), game_(*this, clock) {
+    image1_.SetDesign(DesignPictureOf(DesignPictureId::Board));
+    image2_.SetDesign(DesignPictureOf(DesignPictureId::Die));
+    image3_.SetDesign(DesignPictureOf(DesignPictureId::Counter1));
+    image4_.SetDesign(DesignPictureOf(DesignPictureId::Counter2));
     events.Listen(page::ById("Player1"), "click", [this](val) { Player1Click(); });
     events.Listen(page::ById("Player2"), "click", [this](val) { Player2Click(); });
     events.Listen(page::ById("Restart"), "click", [this](val) { RestartClick(); });
@@ -130,8 +131,8 @@ void TForm1::DrawCounters1(std::int32_t position1, std::int32_t position2) {
     image1_.Draw(assets_.Counter1(), at1.x, at1.y);
     image1_.Draw(assets_.Counter2(), at2.x, at2.y);
     // The read-outs size themselves to their text.
-    page::SetText(page::ById("position1"), std::to_string(position1));
-    page::SetText(page::ById("position2"), std::to_string(position2));
+    page::SetText(position1_, std::to_string(position1));
+    page::SetText(position2_, std::to_string(position2));
     // What a screen reader says of the board follows every move.
     image1_.Element().call<void>("setAttribute", std::string("aria-description"),
                                  "Green counter on square " + std::to_string(position1) +

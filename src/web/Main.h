@@ -67,6 +67,8 @@ private:
     PictureBox image2_;
     PictureBox image3_;
     PictureBox image4_;
+    emscripten::val position1_;  // the read-outs, written at every redraw
+    emscripten::val position2_;
     MessageLog log_;
     brimblet::Game game_;
     GameAssets assets_;

@@ -2,23 +2,16 @@
 
 #include "Page.h"
 
-void MessageLog::ReplaceAll(const std::string& text) { SetText(text); }
-
-void MessageLog::AppendLine(const std::string& text) {
-    const std::string content = Text();
-    if (content.empty() || content.back() == '\n') {
-        SetText(content + text + '\n');
-    } else {
-        SetText(content + '\n' + text);
-    }
-}
-
-void MessageLog::Clear() { SetText({}); }
-
-std::string MessageLog::Text() const { return page::Text(box_); }
-
-// Keeps the newest text in view once the log outgrows its box.
-void MessageLog::SetText(const std::string& text) {
+void MessageLog::ReplaceAll(const std::string& text) {
     page::SetText(box_, text);
-    box_.set("scrollTop", box_["scrollHeight"]);
+    lastLineEmpty_ = text.empty() || text.back() == '\n';
 }
+
+// Only the new text goes into the box, which is never read back. Whether its last line is
+// empty does not change: either the text fills it and opens another, or it comes after a
+// line break of its own.
+void MessageLog::AppendLine(const std::string& text) {
+    box_.call<void>("append", lastLineEmpty_ ? text + '\n' : '\n' + text);
+}
+
+void MessageLog::Clear() { ReplaceAll({}); }

@@ -5,7 +5,8 @@
 #include <string>
 
 // The message log: a read-only box of lines the players can select and copy but not change,
-// and the only channel through which the game speaks to them.
+// and the only channel through which the game speaks to them. The box keeps its newest line
+// in view by its style (brimblet.css), so no change to it waits for the page's layout.
 class MessageLog {
 public:
     explicit MessageLog(emscripten::val box) : box_(std::move(box)) {}
@@ -15,10 +16,7 @@ public:
     void AppendLine(const std::string& text);
     void Clear();
 
-    std::string Text() const;
-
 private:
-    void SetText(const std::string& text);
-
     emscripten::val box_;
+    bool lastLineEmpty_ = false;  // the page's welcome text ends on a line with text
 };

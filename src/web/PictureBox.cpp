@@ -5,17 +5,37 @@
 
 using emscripten::val;
 
-void PictureBox::SetPicture(const brimblet::Pixels& picture) {
-    width_ = picture.width;
-    height_ = picture.height;
-    bitmap_ = picture.rgb;
+PictureBox::PictureBox(val canvas)
+    : canvas_(std::move(canvas)), context_(canvas_.call<val>("getContext", std::string("2d"))) {}
+
+void PictureBox::SetDesign(const DesignPicture& design) {
+    design_ = design;
+    designPending_ = true;
+    width_ = design.width;
+    height_ = design.height;
+    bitmap_.assign(std::size_t(width_) * std::size_t(height_), 0);
     changed_.assign(std::size_t((width_ + kTile - 1) / kTile * ((height_ + kTile - 1) / kTile)),
                     true);
+}
+
+void PictureBox::ShowDesign() {
+    designPending_ = false;
+    bitmap_ = brimblet::DecodePicture(design_.bytes, design_.size).rgb;
+    std::fill(changed_.begin(), changed_.end(), true);
 }
 
 void PictureBox::Draw(const brimblet::Pixels* bitmap, int x, int y) {
     if (bitmap == nullptr || bitmap->Empty()) {
         return;
+    }
+    if (designPending_) {
+        const bool covers =
+            x <= 0 && y <= 0 && x + bitmap->width >= width_ && y + bitmap->height >= height_;
+        if (covers) {
+            designPending_ = false;
+        } else {
+            ShowDesign();
+        }
     }
     const int left = std::max(x, 0);
     const int top = std::max(y, 0);
@@ -43,6 +63,9 @@ void PictureBox::Fit() {
     if (width_ == 0) {
         return;
     }
+    if (designPending_) {
+        ShowDesign();
+    }
     // The canvas as the display shows it, its edges on whole pixels of the display. Until it
     // is shown, nothing is handed to it.
     val box = canvas_.call<val>("getBoundingClientRect");
@@ -68,7 +91,6 @@ void PictureBox::ShowChanged() {
     if (deviceWidth_ == 0) {
         return;  // not shown yet: Fit shows it all
     }
-    val context = canvas_.call<val>("getContext", std::string("2d"));
     // Most of the picture changed (a new size, a first showing): all of it in one piece.
     const bool whole =
         std::count(changed_.begin(), changed_.end(), true) * 2 > std::ptrdiff_t(changed_.size());
@@ -107,6 +129,6 @@ void PictureBox::ShowChanged() {
         val pixels = val::global("Uint8ClampedArray")
                          .new_(val(emscripten::typed_memory_view(rgba_.size(), rgba_.data())));
         val image = val::global("ImageData").new_(pixels, x1 - x0, y1 - y0);
-        context.call<void>("putImageData", image, x0, y0);
+        context_.call<void>("putImageData", image, x0, y0);
     }
 }

@@ -5,19 +5,22 @@
 #include <cstdint>
 #include <vector>
 
+#include "DesignPictures.h"
 #include "PlainPixels.h"
 
 // A picture box: a canvas that shows its own off-screen bitmap. Drawing goes into the bitmap
 // (an opaque, unscaled copy, clipped to it), and the canvas shows the bitmap from then on.
 // The canvas holds as many pixels as the display shows it with, and each of them shows one
 // pixel of the bitmap: at any scale the picture is sharp, each of its pixels a whole block of
-// the display's. Only what a drawing changed is shown again.
+// the display's. Only what a drawing changed is shown again. The design-time picture is
+// decoded only when something shows through it: a first drawing that covers the whole bitmap
+// (a picture loaded at start-up) makes it unneeded.
 class PictureBox {
 public:
-    explicit PictureBox(emscripten::val canvas) : canvas_(std::move(canvas)) {}
+    explicit PictureBox(emscripten::val canvas);
 
-    // The design-time picture: the bitmap becomes a copy of it, at its size.
-    void SetPicture(const brimblet::Pixels& picture);
+    // The design-time picture: the bitmap takes its size, and shows it until drawn over.
+    void SetDesign(const DesignPicture& design);
 
     // Draws `bitmap` with its top-left corner at (x, y). A bitmap never created (nullptr) or
     // empty draws nothing.
@@ -31,6 +34,7 @@ public:
 private:
     static constexpr int kTile = 32;  // bitmap pixels a side of the parts shown again
 
+    void ShowDesign();
     void MarkChanged(int column, int row);
     void ShowChanged();
     // The first canvas pixel, along one axis, that shows bitmap pixel `at` (of `size`).
@@ -39,6 +43,9 @@ private:
     }
 
     emscripten::val canvas_;
+    emscripten::val context_;
+    DesignPicture design_{};
+    bool designPending_ = false;  // not yet decoded, and not yet covered
     int width_ = 0;
     int height_ = 0;
     int deviceWidth_ = 0;  // the canvas's own pixels

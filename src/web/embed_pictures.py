@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the main window's design-time pictures into a C++ source, each as a BMP file.
+"""Writes the main window's design-time pictures into a C++ source, each as a BMP file with
+its size, for the program to decode when it first shows one.
 
 A picture of at most 256 colours is stored run-length coded (RLE8), so the board costs the
 program a few kilobytes instead of its 190. Usage: embed_pictures.py OUT.cpp NAME=FILE.bmp...
@@ -49,24 +50,24 @@ def rle8(width, height, rows):
 def main():
     out, pictures = sys.argv[1], sys.argv[2:]
     lines = ['#include "DesignPictures.h"', "", "namespace {", ""]
-    names = []
-    for spec in pictures:
-        name, path = spec.split("=", 1)
+    sizes = {}
+    for argument in pictures:
+        name, path = argument.split("=", 1)
         data, picture = read_24bit(path)
         coded = rle8(*picture) if picture else None
         data = coded or data
-        names.append(name)
+        sizes[name] = struct.unpack_from("<ii", data, 18)
         lines.append(f"const unsigned char k{name}[] = {{")
         for i in range(0, len(data), 24):
             lines.append("    " + ", ".join(str(b) for b in data[i:i + 24]) + ",")
         lines.append("};")
         lines.append("")
     lines += ["}  // namespace", "",
-              "brimblet::Pixels DesignPicture(DesignPictureId id) {",
+              "DesignPicture DesignPictureOf(DesignPictureId id) {",
               "    switch (id) {"]
-    for name in names:
+    for name, (width, height) in sizes.items():
         lines.append(f"    case DesignPictureId::{name}:")
-        lines.append(f"        return brimblet::DecodePicture(k{name}, sizeof k{name});")
+        lines.append(f"        return {{k{name}, sizeof k{name}, {width}, {height}}};")
     lines += ["    }", "    return {};", "}", ""]
     open(out, "w").write("\n".join(lines))
 
