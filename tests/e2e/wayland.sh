@@ -12,19 +12,9 @@ work=$(mktemp -d)
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 socket=brimblet-$$
-weston_pid=""
-stop() {
-    [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null || true
-    [ -n "${KEEP:-}" ] || rm -rf "$work"
-}
-trap stop EXIT
-fail() {
-    echo "FAIL (wayland): $*" >&2
-    exit 1
-}
-
+fail() { echo "FAIL (wayland): $*" >&2; exit 1; }
 weston --backend=headless-backend.so --socket="$socket" --idle-time=0 >"$work/weston.log" 2>&1 &
-weston_pid=$!
+trap "kill $! 2>/dev/null; rm -rf '$work'" EXIT
 for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/$socket" ] && break; sleep 0.1; done
 [ -S "$XDG_RUNTIME_DIR/$socket" ] || fail "weston did not start: $(cat "$work/weston.log")"
 

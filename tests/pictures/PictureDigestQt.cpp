@@ -2,22 +2,29 @@
 #include <QImage>
 #include <QString>
 
+#include <cstdio>
+
+#include "BitmapCheck.h"
 #include "BitmapFile.h"
 #include "PictureDigest.h"
 
-namespace {
-
-struct Picture {
-    QImage image;
-    int Width() const { return image.width(); }
-    int Height() const { return image.height(); }
-    std::uint32_t Pixel(int x, int y) const { return image.pixel(x, y); }
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    return picture_digest::Main(argc, argv, [](const std::string& file) {
-        return Picture{LoadBitmapFile(QString::fromStdString(file))};
-    });
+    for (int i = 1; i < argc; ++i) {
+        const std::string file = argv[i];
+        std::string line;
+        try {
+            const QImage image = LoadBitmapFile(QString::fromLocal8Bit(argv[i]));
+            line = image.isNull() ? picture_digest::Empty(file)
+                                  : picture_digest::Decoded(
+                                        file, image.width(), image.height(),
+                                        [](const void* p, int x, int y) -> std::uint32_t {
+                                            return static_cast<const QImage*>(p)->pixel(x, y);
+                                        },
+                                        &image);
+        } catch (const brimblet::PictureError& error) {
+            line = picture_digest::Refused(file, error.what());
+        }
+        std::printf("%s\n", line.c_str());
+    }
+    return 0;
 }

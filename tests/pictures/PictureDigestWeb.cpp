@@ -1,4 +1,5 @@
 // Prints what the browser build's picture reader makes of each file named on the command line.
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -6,25 +7,28 @@
 #include "PictureDigest.h"
 #include "PlainPixels.h"
 
-namespace {
-
-struct Picture {
-    brimblet::Pixels pixels;
-    int Width() const { return pixels.width; }
-    int Height() const { return pixels.height; }
-    std::uint32_t Pixel(int x, int y) const { return pixels.At(x, y); }
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    return picture_digest::Main(argc, argv, [](const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        if (!in) {
-            brimblet::FailCannotOpen(file);
+    for (int i = 1; i < argc; ++i) {
+        const std::string file = argv[i];
+        std::string line;
+        try {
+            std::ifstream in(file, std::ios::binary);
+            if (!in) {
+                brimblet::FailCannotOpen(file);
+            }
+            const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), {});
+            const brimblet::Pixels p = brimblet::DecodePicture(bytes.data(), bytes.size());
+            line = p.Empty() ? picture_digest::Empty(file)
+                             : picture_digest::Decoded(
+                                   file, p.width, p.height,
+                                   [](const void* q, int x, int y) {
+                                       return static_cast<const brimblet::Pixels*>(q)->At(x, y);
+                                   },
+                                   &p);
+        } catch (const brimblet::PictureError& error) {
+            line = picture_digest::Refused(file, error.what());
         }
-        const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
-                                               std::istreambuf_iterator<char>());
-        return Picture{brimblet::DecodePicture(bytes.data(), bytes.size())};
-    });
+        std::printf("%s\n", line.c_str());
+    }
+    return 0;
 }

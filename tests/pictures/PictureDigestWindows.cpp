@@ -1,19 +1,27 @@
 // Prints what the Windows build's picture reader makes of each file named on the command line.
+#include <cstdio>
+
+#include "BitmapCheck.h"
 #include "BitmapFile.h"
 #include "PictureDigest.h"
 
-namespace {
-
-struct Picture {
-    Bitmap bitmap;
-    int Width() const { return bitmap.Empty() ? 0 : bitmap.width; }
-    int Height() const { return bitmap.height; }
-    std::uint32_t Pixel(int x, int y) const { return bitmap.Pixel(x, y); }
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    return picture_digest::Main(
-        argc, argv, [](const std::string& file) { return Picture{LoadBitmapFile(file.c_str())}; });
+    for (int i = 1; i < argc; ++i) {
+        const std::string file = argv[i];
+        std::string line;
+        try {
+            const Bitmap bitmap = LoadBitmapFile(argv[i]);
+            line = bitmap.Empty() ? picture_digest::Empty(file)
+                                  : picture_digest::Decoded(
+                                        file, bitmap.width, bitmap.height,
+                                        [](const void* p, int x, int y) {
+                                            return static_cast<const Bitmap*>(p)->Pixel(x, y);
+                                        },
+                                        &bitmap);
+        } catch (const brimblet::PictureError& error) {
+            line = picture_digest::Refused(file, error.what());
+        }
+        std::printf("%s\n", line.c_str());
+    }
+    return 0;
 }

@@ -103,6 +103,23 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), g.button("Restart"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(g.state().Position1, 1);
+
+        // T throws, wherever the focus is in the main window: once a press, however long held;
+        // in a name box it is a letter.
+        const auto throws = [&] { return g.form1().GameRules().Record().Throws; };
+        const auto before = throws();
+        for (const bool repeat : {false, true, true}) {
+            QTest::simulateEvent(QApplication::focusWidget(), true, Qt::Key_T, Qt::NoModifier,
+                                 QStringLiteral("t"), repeat);
+        }
+        QTest::keyClick(g.find<QWidget>("Memo1"), Qt::Key_T);
+        QCOMPARE(throws(), before + 4);  // two clicks, each the player's throw and Fred's
+        QTest::keyClick(g.button("Player1"), Qt::Key_Space);
+        QTRY_COMPARE(QApplication::activeWindow(), &g.form2());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_T);
+        QCOMPARE(g.form2().PlayerName(), QStringLiteral("Adat"));
+        QCOMPARE(throws(), before + 4);
     }
 };
 

@@ -1,6 +1,5 @@
 #include <QClipboard>
 #include <QFontInfo>
-#include <QLineEdit>
 
 #include "SquareCoords.h"
 #include "UiTestSupport.h"
@@ -132,45 +131,6 @@ private slots:
         QTest::keyClick(g.button("Player1"), Qt::Key_Space);
         QCOMPARE(g.state().GameActive, 1);
         QVERIFY(g.form2().isVisible());
-    }
-
-    // T throws as the die does, once a press however long it is held, wherever the focus is
-    // in the main window; in a name box it is a letter like any other.
-    void theKeyTThrowsOncePerPressAndIsALetterInANameBox() {
-        PictureFolder folder;
-        StartedGame g;
-        g.form1().show();
-        QVERIFY(QTest::qWaitForWindowActive(&g.form1()));
-        QTest::mouseClick(g.button("Player2"), Qt::LeftButton);
-        g.form3().hide();
-        g.form1().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&g.form1()));
-        const auto throws = [&] { return g.form1().GameRules().Record().Throws; };
-        for (const char* control : {"Player1", "Memo1"}) {
-            g.find<QWidget>(control)->setFocus();
-            const auto before = throws();
-            QWidget* focus = QApplication::focusWidget();
-            QTest::keyPress(focus, Qt::Key_T);
-            for (int repeat = 0; repeat < 2; ++repeat) {  // held: the key repeats
-                QTest::simulateEvent(focus, true, Qt::Key_T, Qt::NoModifier, QStringLiteral("t"),
-                                     true);
-            }
-            QTest::keyRelease(focus, Qt::Key_T);
-            QCOMPARE(throws(), before + 1);
-            QTest::keyClick(focus, Qt::Key_T);  // pressed again quickly
-            QCOMPARE(throws(), before + 2);
-        }
-        QVERIFY(!g.form1().Log().Text().contains(QLatin1Char('t')));
-
-        QTest::mouseClick(g.button("Player2"), Qt::LeftButton);
-        QTRY_COMPARE(QApplication::activeWindow(), &g.form3());
-        auto* box = g.form3().findChild<QLineEdit*>(QStringLiteral("Edit2"));
-        box->setFocus();
-        box->end(false);
-        const auto before = throws();
-        QTest::keyClick(box, Qt::Key_T);
-        QCOMPARE(throws(), before);
-        QCOMPARE(g.form3().SecondName(), QStringLiteral("Player2t"));
     }
 
     void dieAndItsCaptionBothThrowAndOnlyOnceThrowsAreEnabled() {

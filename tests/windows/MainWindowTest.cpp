@@ -7,7 +7,6 @@
 #include "Transcript.h"
 #include "WindowsTestSupport.h"
 #include "player1Layout.h"
-#include "player2Layout.h"
 
 namespace {
 
@@ -164,44 +163,23 @@ TEST(MainWindow, FocusStartsOnOnePlayerAndTheDialogManagerTakesTabAndSpace) {
     EXPECT_EQ(GetFocus(), g.form.Control(Memo1));  // round to the log, tab order 0
     key(VK_TAB);
     EXPECT_EQ(GetFocus(), g.form.Control(Player1));
-}
 
-// T throws as a click on the die does, once a press however long it is held, wherever the
-// focus is in the main window; typed into a name box it is a letter like any other.
-TEST(MainWindow, TheKeyTThrowsOncePerPressAndIsALetterInANameBox) {
-    PictureFolder folder;
-    StartedGame g;
-    g.Press(Player2);
-    g.ClickAt(g.form3.Control(name_dialog::Button2), 3, 3);  // Cancel
-    SetForegroundWindow(g.form.Handle());
-    DispatchPendingMessages();
-    auto post = [](HWND to, UINT message, LPARAM lParam) {
-        PostMessageW(to, message, 'T', lParam);
-        DispatchPendingMessages();
-    };
+    // T throws, wherever the focus is in the main window: once a press, however long held;
+    // in a name box it is a letter.
     const auto throws = [&] { return g.form.GameRules().Record().Throws; };
-    for (int id : {Player1, Memo1}) {
-        SetFocus(g.form.Control(id));
-        const auto before = throws();
-        post(GetFocus(), WM_KEYDOWN, 1);
-        post(GetFocus(), WM_KEYDOWN, 1 | (1L << 30));  // held: the key repeats
-        post(GetFocus(), WM_KEYDOWN, 1 | (1L << 30));
-        post(GetFocus(), WM_KEYUP, 0xC0000001);
-        EXPECT_EQ(throws(), before + 1) << "focus on control " << id;
-        post(GetFocus(), WM_KEYDOWN, 1);  // pressed again quickly: another throw
-        post(GetFocus(), WM_KEYUP, 0xC0000001);
-        EXPECT_EQ(throws(), before + 2) << "focus on control " << id;
-    }
-    EXPECT_EQ(g.Text(Memo1).find('t'), std::string::npos);
-    g.Press(Player2);
-    HWND box = g.form3.Control(form3::Edit2);
-    SetFocus(box);
-    SendMessageW(box, EM_SETSEL, 7, 7);
     const auto before = throws();
-    post(box, WM_KEYDOWN, 1);
-    post(box, WM_KEYUP, 0xC0000001);
-    EXPECT_EQ(throws(), before);
-    EXPECT_EQ(g.form3.SecondName(), "Player2t");
+    for (LPARAM repeat : {0L, 1L << 30, 1L << 30}) {
+        PostMessageW(GetFocus(), WM_KEYDOWN, 'T', 1 | repeat);
+    }
+    SetFocus(g.form.Control(Memo1));
+    key('T');
+    EXPECT_EQ(throws(), before + 4);  // two clicks, each the player's throw and Fred's
+    g.Press(Player1);
+    SetFocus(g.form2.Control(form2::Edit1));
+    SendMessageW(GetFocus(), EM_SETSEL, 7, 7);
+    key('T');
+    EXPECT_EQ(g.form2.PlayerName(), "Player1t");
+    EXPECT_EQ(throws(), before + 4);
 }
 
 TEST(MainWindow, TheDieAndItsCaptionThrowOnlyOnceAModeIsChosen) {

@@ -8,16 +8,33 @@ STATE holds the squares before the click and is updated; LOG is the log's text w
 breaks written as \\n; WINDOW.xwd is the main window's client area.
 """
 import json
-import os
 import re
 import struct
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from board import JUMPS, read_bmp, square_at  # noqa: E402
-
+JUMPS = {2: 40, 13: 30, 42: 76, 44: 63, 53: 72, 79: 51, 70: 38, 61: 28, 37: 20, 23: 8}
+ROW_Y = [230, 202, 175, 148, 121, 90, 63, 35, 5]
+COLUMN_X = [5, 35, 60, 90, 120, 145, 175, 200, 230]
 BOARD_AT = (16, 48)  # the board picture box in the window
 DIE_AT = (400, 272)
+
+
+def square_at(n):
+    row, place = divmod(n - 1, 9)
+    return COLUMN_X[place if row % 2 == 0 else 8 - place], ROW_Y[row]
+
+
+def read_bmp(path):
+    """A 24-bit bottom-up BMP as rows of (r, g, b), top row first."""
+    d = open(path, "rb").read()
+    offset = struct.unpack_from("<I", d, 10)[0]
+    width, height = struct.unpack_from("<ii", d, 18)
+    stride = (width * 3 + 3) // 4 * 4
+    rows = []
+    for y in range(height):
+        at = offset + (height - 1 - y) * stride
+        rows.append([tuple(d[at + 3 * x:at + 3 * x + 3][::-1]) for x in range(width)])
+    return rows
 
 
 def read_xwd(path):
