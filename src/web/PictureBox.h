@@ -32,7 +32,7 @@ public:
     const emscripten::val& Element() const { return canvas_; }
 
 private:
-    static constexpr int kTile = 32;  // bitmap pixels a side of the parts shown again
+    static constexpr int kTile = 32;  // bitmap pixels a side of the tiles shown again
 
     void ShowDesign();
     void MarkChanged(int column, int row);
