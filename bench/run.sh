@@ -2,7 +2,7 @@
 # Builds Brimblet's benchmarks in Release and prints every figure: start-up as a player sees it
 # for both builds against floors of their toolkits; first paint, CPU, instructions and memory
 # against an empty Qt window; one die click; the rules alone; the browser build against a plain
-# page that draws the same pictures.
+# page that draws the same pictures, and Lighthouse's scores for it.
 #   bench/run.sh [pairs]       (20 alternating start-up pairs by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,3 +29,6 @@ XDG_RUNTIME_DIR=$(mktemp -d) build-bench/bench/ClickBenchmark assets 2>/dev/null
 # The browser build, in headless Chromium, each figure beside its baseline page.
 scripts/build-web.sh >/dev/null
 /usr/bin/python3 bench/web.py build-web/site "${1:-20}"
+# Lighthouse (pinned by bench/package-lock.json) with its desktop and its mobile settings.
+npm ci --prefix bench --ignore-scripts --no-audit --no-fund --loglevel=error
+/usr/bin/python3 bench/lighthouse.py build-web/site

@@ -26,10 +26,14 @@ packages=(
 # the free faces that stand in for its fonts.
 windows_packages=(g++-mingw-w64-i686-posix googletest wine wine32:i386 fonts-liberation nsis zip unzip)
 # With --web: the browser build alone. Debian's emscripten (GoogleTest's sources are built with
-# it), the font the site ships, and Chromium driven by Selenium for its tests (PIL reads its
-# screenshots).
+# it), the font the site ships, and the three engines its tests play in: Chromium and WebKitGTK's
+# MiniBrowser (in Xvfb) driven by Selenium, Firefox by npm's puppeteer-core under Node.js (PIL
+# reads the screenshots).
 web_packages=(emscripten cmake ninja-build python3 googletest fonts-comic-neue
-    chromium chromium-driver python3-selenium python3-pil)
+    chromium chromium-driver python3-selenium python3-pil
+    firefox-esr webkit2gtk-driver xvfb xauth)
+# Node.js and npm, where the machine has none of its own.
+command -v npm >/dev/null || web_packages+=(nodejs npm)
 
 need_i386=0
 case "${1:-}" in

@@ -62,8 +62,16 @@ void TForm1::Fit() {
     const double height = root["clientHeight"].as<double>();
     const double scale = std::min(width / kDesignWidth, height / kDesignHeight);
     root["style"].call<void>("setProperty", std::string("--scale"), std::to_string(scale));
+    // The zoom the window now has (none on a phone's stacked layout), and how much of it the
+    // browser counts in the boxes it reports: Chromium and Firefox count all of it, WebKit
+    // none, even for the zoomed window itself.
+    const double zoom =
+        val::global("parseFloat")(val::global("getComputedStyle")(form_)["zoom"]).as<double>();
+    const double shownWidth = form_.call<val>("getBoundingClientRect")["width"].as<double>();
+    const double counted = shownWidth / form_["offsetWidth"].as<double>();
+    const double uncounted = zoom > 0 && counted > 0 ? zoom / counted : 1;
     for (PictureBox* box : {&image1_, &image2_, &image3_, &image4_}) {
-        box->Fit();
+        box->Fit(uncounted);
     }
 }
 

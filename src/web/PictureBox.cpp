@@ -59,7 +59,7 @@ void PictureBox::MarkChanged(int column, int row) {
     changed_[std::size_t(row / kTile * tilesAcross + column / kTile)] = true;
 }
 
-void PictureBox::Fit() {
+void PictureBox::Fit(double uncountedZoom) {
     if (width_ == 0) {
         return;
     }
@@ -69,7 +69,7 @@ void PictureBox::Fit() {
     // The canvas as the display shows it, its edges on whole pixels of the display. Until it
     // is shown, nothing is handed to it.
     val box = canvas_.call<val>("getBoundingClientRect");
-    const double ratio = val::global("devicePixelRatio").as<double>();
+    const double ratio = val::global("devicePixelRatio").as<double>() * uncountedZoom;
     const auto onDisplay = [&](const char* edge) {
         return int(std::lround(box[edge].as<double>() * ratio));
     };

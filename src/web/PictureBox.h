@@ -27,7 +27,9 @@ public:
     void Draw(const brimblet::Pixels* bitmap, int x, int y);
 
     // Shows the whole bitmap again at the size and pixel density the canvas now has.
-    void Fit();
+    // `uncountedZoom` is the zoom around the canvas that the browser leaves out of the box it
+    // reports for it (WebKit leaves it out, the others count it).
+    void Fit(double uncountedZoom);
 
     const emscripten::val& Element() const { return canvas_; }
 
