@@ -21,8 +21,9 @@ std::unique_ptr<Ui::TForm1> BuildLayout(QWidget* form) {
     return ui;
 }
 
-// A read-out sizes itself to its text, keeping its height.
+// A label that sizes itself to its text keeps its left edge and its height.
 void SetAutoSizedText(QLabel& label, const QString& text) {
+    label.ensurePolished();  // its font comes from the style sheet
     label.setText(text);
     label.resize(label.sizeHint().width(), label.height());
 }
@@ -38,6 +39,13 @@ TForm1::TForm1(const brimblet::UtcClock* clock, QWidget* parent)
     connect(ui_->Player2, &QPushButton::clicked, this, &TForm1::Player2Click);
     connect(ui_->Restart, &QPushButton::clicked, this, &TForm1::RestartClick);
     connect(ui_->Image2, &PictureBox::clicked, this, &TForm1::Image2Click);
+    // The labels the design marks as sizing themselves to their text start at their text's
+    // width, which is the font's.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->property("autoSize").toBool()) {
+            SetAutoSizedText(*label, label->text());
+        }
+    }
     ui_->Label4->installEventFilter(this);  // the caption throws the die too
     // The key T throws too while this window is active: once a press, however long it is held.
     auto* throwKey = new QShortcut(QKeyCombination(Qt::Key(brimblet::kThrowDieKey)), this);

@@ -33,7 +33,8 @@ brimblet::Pixels LoadPicture(const FetchedPictures& files, const char* fileName)
 
 TForm1::TForm1(Events& events, const brimblet::UtcClock& clock)
     : form_(page::ById("TForm1")), image1_(page::ById("Image1")), image2_(page::ById("Image2")),
-      image3_(page::ById("Image3")), image4_(page::ById("Image4")),
+      image3_(page::ById("Image3").call<val>("querySelector", std::string("canvas"))),
+      image4_(page::ById("Image4").call<val>("querySelector", std::string("canvas"))),
       position1_(page::ById("position1")), position2_(page::ById("position2")),
       log_(page::ById("Memo1")), game_(*this, clock) {
     image1_.SetDesign(DesignPictureOf(DesignPictureId::Board));

@@ -34,25 +34,15 @@ private slots:
         QCOMPARE(w.palette().color(QPalette::Window), QColor(255, 0, 0));
         QVERIFY(!w.windowIcon().isNull());
 
-        const struct {
-            const char* name;
-            QRect geometry;
-        } controls[] = {
-            {"Bevel1", {8, 40, 268, 269}},   {"Image1", {16, 48, 251, 252}},
-            {"Label1", {8, 8, 161, 27}},     {"Label2", {304, 200, 185, 21}},
-            {"Label3", {304, 232, 185, 21}}, {"Label4", {328, 272, 65, 19}},
-            {"Image2", {400, 272, 29, 29}},  {"Image3", {286, 200, 17, 17}},
-            {"Image4", {286, 232, 17, 17}},  {"Memo1", {288, 8, 217, 145}},
-            {"Player1", {304, 160, 57, 17}}, {"Player2", {368, 160, 65, 17}},
-            {"Restart", {440, 160, 49, 17}},
-        };
+        // Where each control stands is held to the layout record of all three builds
+        // (ScalingTest); here, that they are created, and so stacked, in the design's order.
         QWidget* previous = nullptr;
-        for (const auto& c : controls) {
-            QWidget* widget = g.find<QWidget>(c.name);
-            QVERIFY2(widget != nullptr, c.name);
-            QCOMPARE(widget->geometry(), c.geometry);
-            if (previous != nullptr) {  // created, and so stacked, in the design's order
-                QVERIFY2(w.children().indexOf(previous) < w.children().indexOf(widget), c.name);
+        for (const char* name : {"Bevel1", "Image1", "Label1", "Label2", "Label3", "Label4", "Image2",
+                                 "Image3", "Image4", "Memo1", "Player1", "Player2", "Restart"}) {
+            QWidget* widget = g.find<QWidget>(name);
+            QVERIFY2(widget != nullptr, name);
+            if (previous != nullptr) {
+                QVERIFY2(w.children().indexOf(previous) < w.children().indexOf(widget), name);
             }
             previous = widget;
         }

@@ -1,5 +1,10 @@
 // Run at QT_SCALE_FACTOR 1 and 2: the window scales as a whole, the pictures by whole pixels
-// (no blur), and no text is cut off.
+// (no blur), no text is cut off, and every control is where the layout record of all three
+// builds puts it.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -75,6 +80,33 @@ private slots:
             QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= contents.width(),
                      name);
         }
+    }
+
+    // Read from the windows as start-up builds them, and held to the record by its checker.
+    void windowsWhereTheLayoutRecordPutsThem() {
+        PictureFolder folder;
+        StartedGame g;
+        QJsonObject windows;
+        for (QWidget* window : {static_cast<QWidget*>(&g.form1()), static_cast<QWidget*>(&g.form2()),
+                                static_cast<QWidget*>(&g.form3())}) {
+            window->show();
+            QJsonArray controls;
+            for (QWidget* control : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                auto* label = qobject_cast<QLabel*>(control);
+                const QRect r = control->geometry();
+                controls.append(QJsonArray{control->objectName(), r.x(), r.y(), r.width(), r.height(),
+                                           label ? label->fontMetrics().horizontalAdvance(label->text()) : 0});
+            }
+            windows.insert(window->objectName(),
+                           QJsonArray{QJsonArray{window->width(), window->height()}, controls});
+        }
+        QProcess check;
+        check.start(QStringLiteral("python3"), {QStringLiteral(BRIMBLET_LAYOUT_CHECK),
+                                                QStringLiteral(BRIMBLET_LAYOUT_RECORD)});
+        check.write(QJsonDocument(windows).toJson());
+        check.closeWriteChannel();
+        QVERIFY(check.waitForFinished(30000));
+        QVERIFY2(check.exitCode() == 0, check.readAllStandardOutput().constData());
     }
 };
 

@@ -23,6 +23,8 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 AXE = os.path.join(HERE, "node_modules", "axe-core", "axe.min.js")
 sys.path.insert(0, os.path.join(HERE, "..", "windows"))  # the board as the Windows referee sees it
 from referee import JUMPS, read_bmp, square_at  # noqa: E402
+sys.path.insert(0, os.path.join(HERE, "..", "support"))
+from layout_record import differences, from_listing, read_record  # noqa: E402
 
 # The page's clock as the desktop builds' tests script theirs: each reading takes the next of the
 # times pushed (ms after midnight UTC), and the last is read again until another is pushed.
@@ -54,6 +56,20 @@ for (let i = 0; i < d.length; i += 4) s += String.fromCharCode(d[i], d[i + 1], d
 return [c.width, c.height, btoa(s)];"""
 
 RECT = "const r = document.querySelector(arguments[0]).getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom];"
+
+
+# Each window's client size and its controls' places in it, by their design names.
+RECTS = """const box = e => e.getBoundingClientRect(), windows = {
+  TForm1: [document.getElementById('TForm1'), '[id]:not(#ThrowDie)', e => e.id],
+  TForm2: [document.querySelector('#TForm2 .client'), '[name], label', e => e.classList[0]],
+  TForm3: [document.querySelector('#TForm3 .client'), '[name], label', e => e.classList[0]]};
+return Object.fromEntries(Object.entries(windows).map(([name, [client, controls, named]]) => {
+  const c = box(client);
+  return [name, [[c.width, c.height], [...client.querySelectorAll(controls)].map(e => {
+    const r = box(e), text = document.createRange();
+    text.selectNodeContents(e);
+    return [named(e), r.left - c.left, r.top - c.top, r.width, r.height, text.getBoundingClientRect().width]; })]];
+}));"""
 
 
 class Model:
@@ -226,6 +242,12 @@ def accessibility_tree(page):  # as a screen reader gets it: role, name, descrip
             for n in page.cdp("Accessibility.getFullAXTree")["nodes"] if not n.get("ignored")]
 
 
+def check_layout(page):
+    """The three windows' controls where the record of the design puts them."""
+    found = differences(read_record(os.path.join(HERE, "..", "data", "layout.txt")), from_listing(page.js(RECTS)))
+    check(not found, "the windows differ from the layout record:\n  " + "\n  ".join(found))
+
+
 def one_player(page, site, pictures, transcript):
     """The page as it opens, also to a screen reader and to axe; the desktop builds' transcript
     game by mouse, key T and (Chromium) a screen reader's press, the pictures checked at pixel
@@ -251,6 +273,8 @@ def one_player(page, site, pictures, transcript):
     page.js("document.getElementById('Player1').click()")  # under the two-player window
     page.wait("!t('TForm2').hidden && !t('TForm3').hidden")
     check_axe(page, "both name windows open")
+    if page.devtools:
+        check_layout(page)  # the design unscaled
     press = page.key_t
     if page.devtools:
         tree = accessibility_tree(page)
