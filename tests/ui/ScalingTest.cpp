@@ -36,6 +36,11 @@ private slots:
                 QStringLiteral(BRIMBLET_TEST_OUTPUT_DIR "/window-at-scale-2.png"));  // for a look
         }
 
+        // The bevel's two colours, as the Windows system's defaults and the browser draw them.
+        QCOMPARE(shot.pixelColor(8 * f, 100 * f), QColor(255, 255, 255));
+        QCOMPARE(shot.pixelColor(275 * f + f - 1, 100 * f), QColor(160, 160, 160));
+        QCOMPARE(shot.pixelColor(100 * f, 308 * f + f - 1), QColor(160, 160, 160));
+
         // Every board pixel becomes an f x f block of exactly its colour: nearest neighbour.
         const QImage& board = g.picture("Image1")->Surface();
         int mismatches = 0;
