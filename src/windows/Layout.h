@@ -13,6 +13,8 @@
 
 constexpr COLORREF kFormColour = RGB(255, 0, 0);  // every window of the game is red
 constexpr COLORREF kTextColour = RGB(0, 0, 0);
+constexpr COLORREF kBevelLight = RGB(255, 255, 255);  // a raised bevel's top and left
+constexpr COLORREF kBevelShadow = RGB(160, 160, 160);  // and its bottom and right
 
 struct FontSpec {
     const wchar_t* face;

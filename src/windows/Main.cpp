@@ -142,9 +142,18 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (item->CtlID != Bevel1) {
             break;
         }
-        RECT r = item->rcItem;
+        // A raised box in fixed colours, Windows' default highlight and shadow, so that it looks
+        // the same whatever the system's colours are, and the same as in the other builds.
+        const RECT& r = item->rcItem;
         FillRect(item->hDC, &r, formBrush_);
-        DrawEdge(item->hDC, &r, BDR_RAISEDINNER, BF_RECT);
+        const auto line = [dc = item->hDC](RECT edge, COLORREF colour) {
+            SetDCBrushColor(dc, colour);
+            FillRect(dc, &edge, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        };
+        line({r.left, r.top, r.right - 1, r.top + 1}, kBevelLight);
+        line({r.left, r.top, r.left + 1, r.bottom - 1}, kBevelLight);
+        line({r.left, r.bottom - 1, r.right, r.bottom}, kBevelShadow);
+        line({r.right - 1, r.top, r.right, r.bottom}, kBevelShadow);
         return TRUE;
     }
     case WM_ACTIVATE:

@@ -10,7 +10,7 @@
 //   probe.exe press C T  does the default action of control id C of the window titled T
 //   probe.exe layout     the display's DPI, then for each visible top-level window its client
 //                        size and each control's place and size in that client area, with
-//                        the size of its text in its own font
+//                        its design name and the width of its text in its design font
 #include <windows.h>
 
 #include <oleacc.h>
@@ -18,6 +18,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "MainLayout.h"
+#include "player1Layout.h"
+#include "player2Layout.h"
 
 namespace {
 
@@ -79,28 +83,55 @@ BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
     return TRUE;
 }
 
-BOOL CALLBACK PrintControlPlace(HWND control, LPARAM) {
+// The design's entry for a window and for one of its controls: their names and fonts, which
+// the probe cannot ask another process for (Wine does not share GDI fonts between processes).
+const FormSpec* DesignOf(const std::string& windowClass) {
+    for (const FormSpec* form : {&form1::kForm, &form2::kForm, &form3::kForm}) {
+        if (Utf8(form->windowClass) == windowClass) {
+            return form;
+        }
+    }
+    return nullptr;
+}
+
+const ControlSpec* DesignOf(const FormSpec& form, int id) {
+    for (std::size_t i = 0; i < form.controlCount; ++i) {
+        if (form.controls[i].id == id) {
+            return &form.controls[i];
+        }
+    }
+    return nullptr;
+}
+
+// A control's place in its window's client area, as the running program has it; with its
+// design name and the width of its text in its design font at the display's DPI.
+BOOL CALLBACK PrintControlPlace(HWND control, LPARAM formSpec) {
     RECT r{};
     GetWindowRect(control, &r);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-    // The text as the control sets it, in the font it was given (fonts are shared between
-    // the processes of a session, as every GDI object is).
+    const auto* form = reinterpret_cast<const FormSpec*>(formSpec);
+    const ControlSpec* design = form ? DesignOf(*form, GetDlgCtrlID(control)) : nullptr;
     wchar_t text[2048] = {};
-    DWORD_PTR font = 0;
+    DWORD_PTR ignored = 0;
     SendMessageTimeoutW(control, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                        2000, &font);
-    SendMessageTimeoutW(control, WM_GETFONT, 0, 0, SMTO_ABORTIFHUNG, 2000, &font);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(font));
+                        2000, &ignored);
     SIZE extent{};
-    GetTextExtentPoint32W(dc, text, lstrlenW(text), &extent);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    std::printf("  place %d %s %ld %ld %ld %ld text %ld %ld font %ld\n", GetDlgCtrlID(control),
+    if (design != nullptr) {
+        const FontSpec& font = design->font ? *design->font : form->font;
+        HDC dc = CreateCompatibleDC(nullptr);
+        HFONT made = CreateFontW(-MulDiv(font.height, GetDeviceCaps(dc, LOGPIXELSY), 96), 0, 0, 0,
+                                 font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH | FF_DONTCARE, font.face);
+        HGDIOBJ previous = SelectObject(dc, made);
+        GetTextExtentPoint32W(dc, text, lstrlenW(text), &extent);
+        SelectObject(dc, previous);
+        DeleteObject(made);
+        DeleteDC(dc);
+    }
+    std::printf("  place %d %s %ld %ld %ld %ld text %ld name %s\n", GetDlgCtrlID(control),
                 ClassOf(control).c_str(), r.left, r.top, r.right - r.left, r.bottom - r.top,
-                extent.cx, extent.cy, metrics.tmHeight - metrics.tmInternalLeading);
+                extent.cx, design ? design->name : "?");
     return TRUE;
 }
 
@@ -112,7 +143,8 @@ BOOL CALLBACK PrintWindowPlace(HWND window, LPARAM) {
     GetClientRect(window, &client);
     std::printf("window %s \"%s\" client %ld %ld\n", ClassOf(window).c_str(),
                 OneLine(window).c_str(), client.right, client.bottom);
-    EnumChildWindows(window, PrintControlPlace, 0);
+    EnumChildWindows(window, PrintControlPlace,
+                     reinterpret_cast<LPARAM>(DesignOf(ClassOf(window))));
     return TRUE;
 }
 

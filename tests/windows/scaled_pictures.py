@@ -49,6 +49,12 @@ def main():
         if wrong:
             problems.append(f"{name}: {len(wrong)} pixels not shown as {scale} x {scale} blocks "
                             f"of their colour, first at {wrong[0]}")
+    # The window's own pixels, as every build shows them: the bevel's two colours, the red.
+    for (x, y, last), colour in {(8, 100, 0): (255, 255, 255), (275, 100, 1): (160, 160, 160),
+                                 (100, 308, 1): (160, 160, 160), (2, 2, 0): (255, 0, 0)}.items():
+        at = (x * scale + last * (scale - 1), y * scale + last * (scale - 1))
+        if pixel(*at) != colour:
+            problems.append(f"the window shows {pixel(*at)} at {at}, not {colour}")
     if problems:
         print("\n".join(problems), file=sys.stderr)
         return 1
