@@ -7,5 +7,5 @@ cd "$(dirname "$0")/.."
 
 scripts/build-web.sh
 # What the tests drive Firefox and check the page with, exactly as the lock file pins them.
-npm ci --prefix tests/web --ignore-scripts --no-audit --no-fund --loglevel=error
+npm ci --ignore-scripts --no-audit --no-fund --loglevel=error
 ctest --test-dir build-web --output-on-failure --timeout 300 "$@"

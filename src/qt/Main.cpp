@@ -23,7 +23,6 @@ std::unique_ptr<Ui::TForm1> BuildLayout(QWidget* form) {
 
 // A label that sizes itself to its text keeps its left edge and its height.
 void SetAutoSizedText(QLabel& label, const QString& text) {
-    label.ensurePolished();  // its font comes from the style sheet
     label.setText(text);
     label.resize(label.sizeHint().width(), label.height());
 }
@@ -43,6 +42,7 @@ TForm1::TForm1(const brimblet::UtcClock* clock, QWidget* parent)
     // width, which is the font's.
     for (QLabel* label : findChildren<QLabel*>()) {
         if (label->property("autoSize").toBool()) {
+            label->ensurePolished();  // its font comes from the style sheet
             SetAutoSizedText(*label, label->text());
         }
     }

@@ -1,13 +1,12 @@
 """The browsers the games of play.py are played in, each behind the same few operations: open a
 page, run a script in it, press the mouse, keys and text, size the viewport. Chromium and
-WebKit (WebKitGTK's MiniBrowser) through Selenium, Firefox through puppeteer-core over WebDriver
+WebKit (WebKitGTK's MiniBrowser, in an X display) through Selenium, Firefox through puppeteer-core over WebDriver
 BiDi (firefox.mjs, a command a line). Each fixes the page's clock before the page's own scripts
 run: Chromium and Firefox by their protocols, WebKit, which has none, by a script of the same
 origin served as the page's first."""
 import json
 import os
 import subprocess
-import tempfile
 import time
 
 from selenium import webdriver
@@ -15,7 +14,6 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
@@ -32,7 +30,7 @@ const edge = (inside, outside, at) => { for (let i = 0; i < 12; i++) { const m =
 return [edge(x, -1, a => hits(a, y)), edge(y, -1, b => hits(x, b)),
         edge(x, innerWidth + 1, a => hits(a, y)), edge(y, innerHeight + 1, b => hits(x, b))];"""
 
-KEYS = {"Enter": Keys.ENTER, "Tab": Keys.TAB, "End": Keys.END, "Shift": Keys.SHIFT}
+KEYS = {"Enter": Keys.ENTER, "Tab": Keys.TAB}
 
 
 class Engine:
@@ -85,10 +83,14 @@ class Engine:
         self.js("const e = document.querySelector(arguments[0]); e.focus(); e.select();", selector)
         self.type(text)
 
-    def resize(self, width, height):
+    def key_t(self, held=False):  # held: Chromium alone can say so
+        self.key("t")
+
+    def resize(self, width, height, ratio=1, mobile=False):  # the viewport in CSS pixels; Chromium alone takes the rest
         self.seen_cache = {}
-        self.viewport(width, height)
-        self.wait(f"innerWidth === {width} && innerHeight === {height}")
+        self.viewport(width, height, ratio, mobile)
+        if not mobile:  # a phone lays out a page without a viewport of its own wider than its screen
+            self.wait(f"innerWidth === {width} && innerHeight === {height}")
 
 
 class SeleniumEngine(Engine):
@@ -147,12 +149,8 @@ class Chromium(SeleniumEngine):
     def cdp(self, command, **params):
         return self.driver.execute_cdp_cmd(command, params)
 
-    def viewport(self, width, height, ratio=1, mobile=False):
+    def viewport(self, width, height, ratio, mobile):
         self.cdp("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=ratio, mobile=mobile)
-
-    def metrics(self, width, height, ratio, mobile=False):
-        self.seen_cache = {}
-        self.viewport(width, height, ratio, mobile)
 
     def tap(self, selector, drag=None):  # a finger on an element's middle, or dragged from there
         x, y = self.middle(selector)
@@ -170,48 +168,27 @@ class Chromium(SeleniumEngine):
 
 
 class WebKit(SeleniumEngine):
-    """WebKitGTK's MiniBrowser in an X server of its own (it has no headless mode)."""
+    """WebKitGTK's MiniBrowser, which has no headless mode: run under xvfb-run."""
     name, axe = "webkit", False
 
     def __init__(self, clock):
         super().__init__()
         self.clock = clock
-        with tempfile.TemporaryFile() as number:
-            self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                                         stdout=number, stderr=subprocess.DEVNULL)
-            for _ in range(100):
-                number.seek(0)
-                display = number.read().strip()
-                if display:
-                    break
-                time.sleep(0.05)
-        os.environ["DISPLAY"] = ":" + display.decode()
         o = webdriver.WebKitGTKOptions()
         o.binary_location = MINIBROWSER
         o.add_argument("--automation")
         self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=o)
 
     def prepare(self, folder):
-        with open(os.path.join(folder, "clock.js"), "w") as f:
-            f.write(self.clock)
-        page = os.path.join(folder, "index.html")
-        with open(page) as f:
-            text = f.read()
-        with open(page, "w") as f:
-            f.write(text.replace("<script ", '<script src="clock.js"></script>\n<script ', 1))
+        open(os.path.join(folder, "clock.js"), "w").write(self.clock)
+        text = open(os.path.join(folder, "index.html")).read()
+        open(os.path.join(folder, "index.html"), "w").write(text.replace("<script ", '<script src="clock.js"></script><script ', 1))
 
-    def viewport(self, width, height):  # the window grown by what its frame takes
+    def viewport(self, width, height, ratio, mobile):  # the window grown by what its frame takes
         self.driver.set_window_size(width, height)
         inner = self.js("return [innerWidth, innerHeight]")
         self.driver.set_window_size(2 * width - inner[0], 2 * height - inner[1])
 
-    def key_t(self, held=False):
-        self.type("t")
-
-    def quit(self):
-        super().quit()
-        self.xvfb.terminate()
-        self.xvfb.wait()
 
 
 class Firefox(Engine):
@@ -248,21 +225,12 @@ class Firefox(Engine):
     def type(self, text):
         self.send("type", text=text)
 
-    def key_t(self, held=False):
-        self.key("t")
-
-    def viewport(self, width, height):
+    def viewport(self, width, height, ratio, mobile):
         self.send("viewport", width=width, height=height)
 
     def quit(self):
-        try:
-            self.send("quit")
-        except AssertionError:
-            pass
-        try:
-            self.bridge.wait(10)
-        except subprocess.TimeoutExpired:
-            self.bridge.kill()
+        self.bridge.stdin.close()  # firefox.mjs closes Firefox and ends
+        self.bridge.wait(20)
 
 
 ENGINES = {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}

@@ -33,7 +33,6 @@ const verbs = {
     if (modifier) await page.keyboard.up(modifier);
   },
   type: c => page.keyboard.type(c.text),
-  quit: () => null,
 };
 
 const answer = a => process.stdout.write(JSON.stringify(a) + '\n');
@@ -45,7 +44,6 @@ for await (const line of readline.createInterface({input: process.stdin})) {
   } catch (error) {
     answer({error: String(error && error.message || error)});
   }
-  if (command.do === 'quit') break;
 }
-await browser.close();
+await browser.close();  // standard input closed: the games are over
 process.exit(0);

@@ -20,7 +20,7 @@ from PIL import Image
 from engines import ENGINES
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-AXE = os.path.join(HERE, "node_modules", "axe-core", "axe.min.js")
+AXE = os.path.join(HERE, "..", "..", "node_modules", "axe-core", "axe.min.js")
 sys.path.insert(0, os.path.join(HERE, "..", "windows"))  # the board as the Windows referee sees it
 from referee import JUMPS, read_bmp, square_at  # noqa: E402
 sys.path.insert(0, os.path.join(HERE, "..", "support"))
@@ -218,7 +218,7 @@ def check_pictures(page, pictures, model, counters=True):
 
 def check_screen(page, pictures, model, width, height, ratio):
     """The design whole and centred; the screen shows the pictures doubled at 2, only their colours at others."""
-    page.metrics(width, height, ratio)
+    page.resize(width, height, ratio)
     scale = min(width / 514, height / 316)
     page.wait(f"Math.abs(t('TForm1').getBoundingClientRect().width - {514 * scale}) < 1")
     left, top, right, bottom = page.js(RECT, "#TForm1")
@@ -259,7 +259,7 @@ def one_player(page, site, pictures, transcript):
     ratios and zooms. In Chromium, offline, followed by the requests, the storage, the page's
     policy and a new build kept from then on."""
     url = site.copy("site")
-    page.metrics(514, 316, 2) if page.devtools else page.resize(900, 760)  # zoomed by 1.75
+    page.resize(514, 316, 2) if page.devtools else page.resize(900, 760)  # zoomed by 1.75
     page.open(url)
     model = Model()
     s = check_state(page, model, "start")
@@ -372,7 +372,7 @@ def two_players(page, site, pictures):
               "return [document.documentElement.scrollWidth - document.documentElement.clientWidth, ['Image1', 'ThrowDie', 'Memo1', 'Player1', 'position1'].map(at),"
               " [...document.querySelectorAll(arguments[0])].filter(e => e.offsetParent).map(e => e.getBoundingClientRect().height)];")
     for width, height in ((320, 568), (360, 640)) if page.name != "webkit" else ():  # MiniBrowser's windows are wider
-        page.metrics(width, height, 3, mobile=True) if page.devtools else page.resize(width, height)
+        page.resize(width, height, 3, mobile=True)
         page.open(url)
         scroll, order, heights = page.js(layout, tapped)
         check(scroll == 0 and order == sorted(order) and min(heights) >= 24, f"{width} wide: {scroll} {order} {heights}")
