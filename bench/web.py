@@ -51,6 +51,9 @@ def serve(root):
             ("user root; " if os.geteuid() == 0 else "") +  # its workers read the private folder
             f"daemon off; pid {root}/nginx.pid; error_log {root}/error.log; worker_processes 1;"
             "events {} http { include /etc/nginx/mime.types; access_log off;"
+            # Compressed as a static host compresses: the page, style, script, module and
+            # manifest; the pictures as they are.
+            " gzip on; gzip_types text/css application/javascript application/wasm application/manifest+json;"
             f" server {{ listen 127.0.0.1:{port}; root {root}; }} }}")
         nginx = subprocess.Popen(["nginx", "-c", conf, "-p", root])
         time.sleep(0.5)

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "Main.h"
+#include "Page.h"
 #include "player1.h"
 #include "player2.h"
 
@@ -34,6 +35,7 @@ void Application::KeepForOffline() {
 // handler but not the start-up. Then the two name windows, hidden. The report of the error,
 // if any, comes before the main window shows.
 void Application::CreateForms(const FetchedPictures& files) {
+    page::SetHidden(page::ById("Loading"), true);
     form1_ = std::make_unique<TForm1>(events_, clock_);
     std::string failure;
     try {

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Plays the built site in headless Chromium as players would, each click checked against the
 rules written out again (Model), the browser's clock fixed from outside the page.
-usage: play.py chromium|firefox|webkit SITE TRANSCRIPT [one-player | two-players | broken-pictures]..."""
+usage: play.py chromium|firefox|webkit SITE TRANSCRIPT [one-player | two-players | broken-files]..."""
 import base64
 import functools
 import http.server
@@ -133,9 +133,16 @@ class Model:
 class Quiet(http.server.SimpleHTTPRequestHandler):
     log_message = lambda *args: None  # noqa: E731
 
-    def handle(self):
-        if not getattr(self.server, "down", False):  # down: every connection is cut at once
+    def handle(self):  # the host as the test makes it: up, down (cut at once), hanging, or failing
+        mode = getattr(self.server, "mode", "up")
+        while mode == "hang" and self.server.mode == "hang":
+            time.sleep(0.1)
+        if mode == "up":
             super().handle()
+        elif mode == "503":
+            self.raw_requestline = self.rfile.readline()
+            self.parse_request()
+            self.send_error(503)
 
 
 class Site:
@@ -294,7 +301,7 @@ def one_player(page, site, pictures, transcript):
         # Kept on the first visit; then no network at all.
         page.wait("navigator.serviceWorker.controller !== null", 20)
         page.driver.get_log("performance")
-        site.server.down = True
+        site.server.mode = "down"
         page.cdp("Network.enable")
         page.cdp("Network.emulateNetworkConditions", offline=True, latency=0, downloadThroughput=-1, uploadThroughput=-1)
         page.open(url)
@@ -351,13 +358,26 @@ def one_player(page, site, pictures, transcript):
     subprocess.run([sys.executable, f"{source}/make_service_worker.py", f"{source}/sw.js.in", folder, f"{folder}/sw.js"], check=True)
     version = open(f"{folder}/sw.js").read().split('VERSION = "')[1].split('"')[0]
     page.cdp("Network.emulateNetworkConditions", offline=False, latency=0, downloadThroughput=-1, uploadThroughput=-1)
-    site.server.down = False
+    site.server.mode = "up"
     page.open(url)
     page.js_async("const want = arguments[0]; return new Promise(done => (function poll() {"
                   " caches.keys().then(k => k.join() === want ? done() : setTimeout(poll, 100)); })());", version)
-    site.server.down = True
+    site.server.mode = "down"
     page.open(url)
     check(page.js("return document.querySelector('meta[name=build]') !== null"), "the new build is not what is kept")
+    # A host that accepts and never answers, then one that answers 503 to everything: the kept
+    # game within 3 s, and it plays.
+    for mode in ("hang", "503"):
+        site.server.mode, start, model = mode, time.time(), Model()
+        page.open(url)
+        check(time.time() - start < 3 and page.js(STATE)["form1"], f"a {mode} host: the game after {time.time() - start:.1f} s")
+        page.click("#Restart")
+        model.restart()
+        then = model.click(page)
+        page.click("#Image2")
+        then()
+        check_state(page, model, f"a {mode} host: a throw")
+    site.server.mode = "up"
 
 
 def two_players(page, site, pictures):
@@ -431,8 +451,41 @@ def two_players(page, site, pictures):
     check(page.js("return document.querySelector('#TForm3 [name=Edit2]').value") == "Cyt", "T is not a letter there")
 
 
-def broken_pictures(page, site, pictures):
-    """A missing or damaged picture: the report first, then the window with its gaps; play on."""
+def first_script(folder, name, source):  # a script of the site's own, run before the page's
+    open(os.path.join(folder, name), "w").write(source)
+    text = open(os.path.join(folder, "index.html")).read()
+    open(os.path.join(folder, "index.html"), "w").write(text.replace("<script ", f'<script src="{name}"></script><script ', 1))
+
+
+def broken_files(page, site, pictures):
+    """On a slow network, the game loading from the first paint (Chromium). The program that
+    cannot start: its module missing or cut short, WebAssembly switched off: the report, and
+    no window. A missing or damaged picture: the report first, then the window with its gaps;
+    play on."""
+    if page.devtools:  # 1.6 Mbit/s, 150 ms, nothing kept
+        page.cdp("Network.enable")
+        page.cdp("Network.setCacheDisabled", cacheDisabled=True)
+        page.cdp("Network.emulateNetworkConditions", offline=False, latency=150, downloadThroughput=200000, uploadThroughput=200000)
+        page.cdp("Page.navigate", url=site.copy("slow"))
+        seen = set()
+        while not page.js("return document.readyState === 'complete' && !document.getElementById('TForm1').hidden"):
+            seen.add(page.js("return document.getElementById('LoadingText') && document.getElementById('LoadingText').textContent"))
+            time.sleep(0.02)
+        paint = page.js("return performance.getEntriesByName('first-contentful-paint')[0].startTime")
+        check(paint < 500 and any(t and t.startswith("Loading Brimblet\u2026 ") and t.endswith(" KB") for t in seen),
+              f"slow network: first paint at {paint:.0f} ms, the loading text {sorted(map(str, seen))}")
+        page.cdp("Network.emulateNetworkConditions", offline=False, latency=0, downloadThroughput=-1, uploadThroughput=-1)
+    for name, change, text in [
+        ("missing-module", lambda f: os.remove(f"{f}/brimblet.wasm"), "Cannot open file brimblet.wasm. "),
+        ("short-module", lambda f: open(f"{f}/brimblet.wasm", "r+b").truncate(4096), "The file brimblet.wasm arrived cut short"),
+        ("no-webassembly", lambda f: first_script(f, "off.js", "delete window.WebAssembly;"), "Brimblet needs WebAssembly"),
+    ]:
+        page.open(site.copy(name, change))
+        s = page.js(STATE)
+        check((s["error"] or "").startswith(text) and not s["form1"], f"{name}: {s}")
+        page.click("#ErrorBoxOk")
+        check(page.js("return document.getElementById('LoadingText').textContent").startswith(text) and page.js(STATE)["error"] is None,
+              f"{name}: after OK, {page.js(STATE)}")
     cases = [
         ("missing-d4", lambda f: os.remove(f"{f}/d4.bmp"), "Cannot open file d4.bmp."),
         ("html-counter", lambda f: open(f"{f}/counter.bmp", "w").write("<!DOCTYPE html><p>Not here"), "Bitmap image is not valid."),
@@ -459,9 +512,10 @@ def broken_pictures(page, site, pictures):
 def main():
     engine, site_folder, transcript_file = sys.argv[1:4]
     transcript = [block.splitlines()[1:] for block in open(transcript_file, encoding="utf-8").read().split("# click ")[1:]]
-    games = {"one-player": lambda page, site: one_player(page, site, site_folder, transcript),
-             "two-players": lambda page, site: two_players(page, site, site_folder),
-             "broken-pictures": lambda page, site: broken_pictures(page, site, site_folder)}
+    pictures = os.path.join(HERE, "..", "..", "assets")  # the site's are made smaller, their pixels kept
+    games = {"one-player": lambda page, site: one_player(page, site, pictures, transcript),
+             "two-players": lambda page, site: two_players(page, site, pictures),
+             "broken-files": lambda page, site: broken_files(page, site, pictures)}
     for name in sys.argv[4:] or games:
         page = ENGINES[engine](CLOCK)
         site = Site(site_folder, page)
