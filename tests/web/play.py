@@ -179,6 +179,15 @@ def check_state(page, model, what):
     return s
 
 
+def restart_and_throw(page, model, what):  # the game plays on
+    page.click("#Restart")
+    model.restart()
+    then = model.click(page)
+    page.click("#Image2")
+    then()
+    check_state(page, model, f"{what}: a throw")
+
+
 def check_axe(page, state):
     """No violation of WCAG 2.2 A and AA, nor of axe's best practices."""
     if not page.axe:
@@ -371,12 +380,7 @@ def one_player(page, site, pictures, transcript):
         site.server.mode, start, model = mode, time.time(), Model()
         page.open(url)
         check(time.time() - start < 3 and page.js(STATE)["form1"], f"a {mode} host: the game after {time.time() - start:.1f} s")
-        page.click("#Restart")
-        model.restart()
-        then = model.click(page)
-        page.click("#Image2")
-        then()
-        check_state(page, model, f"a {mode} host: a throw")
+        restart_and_throw(page, model, f"a {mode} host")
     site.server.mode = "up"
 
 
@@ -501,12 +505,7 @@ def broken_files(page, site, pictures):
         s = check_state(page, model, f"{name} after OK")
         check(s["form1"] and s["error"] is None and s["focus"] == "Player1", f"{name} after OK: {s}")
         check_pictures(page, pictures, model, counters=False)  # no first redraw: the design-time board
-        page.click("#Restart")
-        model.restart()
-        then = model.click(page)
-        page.click("#Image2")
-        then()
-        check_state(page, model, f"{name}: a throw")
+        restart_and_throw(page, model, name)
 
 
 def main():
