@@ -19,49 +19,49 @@
   };
   const unopened = (file) => `Cannot open file ${file}. Check the connection to the internet, then reload the page.`;
 
-  if (typeof WebAssembly !== "object" || typeof WebAssembly.instantiate !== "function") {
+  if (typeof WebAssembly !== "object" || typeof WebAssembly.compileStreaming !== "function") {
     fail("Brimblet needs WebAssembly, which this browser has switched off or does not have. " +
          "Switch it on (on an iPhone or iPad, turn off Lockdown Mode for this site), or play in another browser.");
     return;
   }
 
-  // The module's bytes as they arrive: the bar when the size is known, the kilobytes always.
+  // How much of the module has arrived: the bar when its size is known, the kilobytes always.
   const shown = (arrived, size) => {
     element("LoadingText").textContent = `Loading Brimblet\u2026 ${Math.round(arrived / 1024)} KB`;
     if (size > 0) element("LoadingBar").value = Math.min(arrived / size, 1);
   };
-  const module = fetch(MODULE).catch(() => null).then(async (response) => {
+  // Compiled as it arrives, its bytes counted on the way.
+  const damaged = (file) => `The file ${file} arrived cut short or damaged. Reload the page to fetch it again.`;
+  const module = fetch(MODULE).catch(() => null).then((response) => {
     if (response === null || !response.ok) throw new Error(unopened(MODULE));
     const encoded = response.headers.get("Content-Encoding");
     const size = !encoded || encoded === "identity" ? Number(response.headers.get("Content-Length")) : 0;
-    const reader = response.body.getReader(), parts = [];
     let arrived = 0;
-    for (;;) {
-      const part = await reader.read().catch(() => { throw new Error(unopened(MODULE)); });
-      if (part.done) break;
-      parts.push(part.value);
-      arrived += part.value.length;
-      shown(arrived, size);
-    }
-    const bytes = new Uint8Array(arrived);
-    parts.reduce((at, part) => (bytes.set(part, at), at + part.length), 0);
-    return bytes;
+    const counted = response.body.pipeThrough(new TransformStream({
+      transform(part, next) {
+        arrived += part.length;
+        shown(arrived, size);
+        next.enqueue(part);
+      },
+    }));
+    return WebAssembly.compileStreaming(new Response(counted, {headers: {"Content-Type": "application/wasm"}}))
+      .catch(() => { throw new Error(damaged(MODULE)); });
   });
+  module.catch((error) => fail(error.message));  // at once, whether or not the script has come
 
   // Read by the program's script as it starts: the module compiled from the bytes above.
   let started = false;
   window.Module = {
     instantiateWasm(imports, done) {
       started = true;
-      module.then((bytes) => WebAssembly.instantiate(bytes, imports).catch(() => {
-        throw new Error(`The file ${MODULE} arrived cut short or damaged. Reload the page to fetch it again.`);
-      })).then((result) => done(result.instance, result.module), (error) => fail(error.message));
+      module.then((compiled) => WebAssembly.instantiate(compiled, imports).then((instance) => done(instance, compiled)))
+        .catch((error) => fail(error.message));
       return {};
     },
   };
   const script = document.createElement("script");
   script.src = SCRIPT;
   script.onerror = () => fail(unopened(SCRIPT));
-  script.onload = () => started || fail(`The file ${SCRIPT} arrived cut short or damaged. Reload the page to fetch it again.`);
+  script.onload = () => started || fail(damaged(SCRIPT));
   document.head.append(script);
 })();
