@@ -33,6 +33,12 @@ return [edge(x, -1, a => hits(a, y)), edge(y, -1, b => hits(x, b)),
 KEYS = {"Enter": Keys.ENTER, "Tab": Keys.TAB}
 
 
+def first_script(folder, name, source):  # a script of the site's own, run before the page's
+    open(os.path.join(folder, name), "w").write(source)
+    text = open(os.path.join(folder, "index.html")).read()
+    open(os.path.join(folder, "index.html"), "w").write(text.replace("<script ", f'<script src="{name}"></script><script ', 1))
+
+
 class Engine:
     name = ""
     devtools = False  # Chromium's DevTools protocol: phones, touch, pixel ratios, the network
@@ -180,9 +186,7 @@ class WebKit(SeleniumEngine):
         self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=o)
 
     def prepare(self, folder):
-        open(os.path.join(folder, "clock.js"), "w").write(self.clock)
-        text = open(os.path.join(folder, "index.html")).read()
-        open(os.path.join(folder, "index.html"), "w").write(text.replace("<script ", '<script src="clock.js"></script><script ', 1))
+        first_script(folder, "clock.js", self.clock)
 
     def viewport(self, width, height, ratio, mobile):  # the window grown by what its frame takes
         self.driver.set_window_size(width, height)

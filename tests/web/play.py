@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Plays the built site in headless Chromium as players would, each click checked against the
-rules written out again (Model), the browser's clock fixed from outside the page.
+"""Plays the built site in Chromium, Firefox or WebKit (engines.py) as players would, each click
+checked against the rules written out again (Model), the browser's clock fixed from outside the
+page; the host made slow, hanging, failing or missing files.
 usage: play.py chromium|firefox|webkit SITE TRANSCRIPT [one-player | two-players | broken-files]..."""
 import base64
 import functools
@@ -17,7 +18,7 @@ import time
 
 from PIL import Image
 
-from engines import ENGINES
+from engines import ENGINES, first_script
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 AXE = os.path.join(HERE, "..", "..", "node_modules", "axe-core", "axe.min.js")
@@ -453,12 +454,6 @@ def two_players(page, site, pictures):
     model.names["second"] += "t"
     check_state(page, model, "T typed into a name box")
     check(page.js("return document.querySelector('#TForm3 [name=Edit2]').value") == "Cyt", "T is not a letter there")
-
-
-def first_script(folder, name, source):  # a script of the site's own, run before the page's
-    open(os.path.join(folder, name), "w").write(source)
-    text = open(os.path.join(folder, "index.html")).read()
-    open(os.path.join(folder, "index.html"), "w").write(text.replace("<script ", f'<script src="{name}"></script><script ', 1))
 
 
 def broken_files(page, site, pictures):
