@@ -474,6 +474,11 @@ def broken_files(page, site, pictures):
         check(paint < 500 and any(t and t.startswith("Loading Brimblet\u2026 ") and t.endswith(" KB") for t in seen),
               f"slow network: first paint at {paint:.0f} ms, the loading text {sorted(map(str, seen))}")
         page.cdp("Network.emulateNetworkConditions", offline=False, latency=0, downloadThroughput=-1, uploadThroughput=-1)
+        page.cdp("Emulation.setScriptExecutionDisabled", value=True)  # JavaScript switched off: the page says so
+        page.driver.get(site.copy("no-script"))
+        shown = page.cdp("Runtime.evaluate", expression="document.body.innerText", returnByValue=True)["result"]["value"]
+        check(shown.strip() == "Brimblet needs JavaScript and WebAssembly to play.", f"with no JavaScript the page shows {shown!r}")
+        page.cdp("Emulation.setScriptExecutionDisabled", value=False)
     for name, change, text in [
         ("missing-module", lambda f: os.remove(f"{f}/brimblet.wasm"), "Cannot open file brimblet.wasm. "),
         ("short-module", lambda f: open(f"{f}/brimblet.wasm", "r+b").truncate(4096), "The file brimblet.wasm arrived cut short"),
