@@ -25,30 +25,16 @@ set(CPACK_PACKAGE_FILE_NAME "brimblet-${PROJECT_VERSION}-win32")
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_BINARY_DIR}/release/LICENSE.txt)
 
-# Into Program Files\Brimblet; one Start-menu shortcut that starts the game in that folder,
-# where its pictures are; an uninstaller in the list of installed programs; /S for silence.
+# The installer is made from a template of ours (cmake/installer/NSIS.template.in): for one
+# user with no administrator, or for everyone on the PC, as the player chooses. Either way one
+# Start-menu shortcut starts the game in its folder, where its pictures are, and the list of
+# installed programs gets an uninstaller.
+set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake/installer)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Brimblet)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Brimblet)
 set(CPACK_NSIS_PACKAGE_NAME Brimblet)
 set(CPACK_NSIS_DISPLAY_NAME Brimblet)
-set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES")
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/assets/icons/brimblet.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/assets/icons/brimblet.ico)
-set(CPACK_NSIS_INSTALLED_ICON_NAME brimblet.exe)
 set(CPACK_NSIS_URL_INFO_ABOUT "https://brimblet.org/")
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-# (CPack writes these into its configuration as quoted strings, so NSIS's own quotes here are
-# single ones.)
-set(CPACK_NSIS_CREATE_ICONS_EXTRA [=[
-  SetOutPath '$INSTDIR'
-  CreateShortCut '$SMPROGRAMS\$STARTMENU_FOLDER\Brimblet.lnk' '$INSTDIR\brimblet.exe' '' '$INSTDIR\brimblet.exe' 0
-]=])
-set(CPACK_NSIS_DELETE_ICONS_EXTRA [=[
-  Delete '$SMPROGRAMS\$MUI_TEMP\Brimblet.lnk'
-]=])
-# The list of installed programs shows the size of what was installed.
-set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS [=[
-  SectionGetSize 0 $0
-  WriteRegDWORD SHCTX 'Software\Microsoft\Windows\CurrentVersion\Uninstall\Brimblet' 'EstimatedSize' $0
-]=])
 include(CPack)
