@@ -13,7 +13,8 @@ foreach(name brimb counter counter2 d1 d2 d3 d4 d5 d6)
                             "run: cmake --build build --target pictures")
     endif()
 endforeach()
-foreach(name brimblet.png brimblet-128.png brimblet.ico)
+foreach(name brimblet.png brimblet-128.png brimblet.ico brimblet-192.png brimblet-512.png
+             brimblet-maskable-512.png apple-touch-icon.png)
     execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/icons/${name}
                             ${SOURCE}/assets/icons/${name} RESULT_VARIABLE differs)
     if(differs)

@@ -178,6 +178,15 @@ QImage MakeDieFace(int value) {
     return face;
 }
 
+QImage SixteenColours(const QImage& picture) {
+    return picture.convertToFormat(QImage::Format_Indexed8,
+                                QVector<QRgb>{0xff000000, 0xff800000, 0xff008000, 0xff808000,
+                                              0xff000080, 0xff800080, 0xff008080, 0xffc0c0c0,
+                                              0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00,
+                                              0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff},
+                                Qt::ThresholdDither);
+}
+
 // A white figure on a cyan ground inside a red border, in the sixteen-colour palette.
 QImage MakeIcon(int size) {
     QImage icon(size, size, QImage::Format_RGB32);
@@ -187,12 +196,20 @@ QImage MakeIcon(int size) {
     p.fillRect(border, border, size - 2 * border, size - 2 * border, QColor(0, 255, 255));
     DrawFigure(p, QPointF(size / 2.0, size / 2.0 - size / 32.0), Qt::white, size / 16.0);
     p.end();
-    return icon.convertToFormat(QImage::Format_Indexed8,
-                                QVector<QRgb>{0xff000000, 0xff800000, 0xff008000, 0xff808000,
-                                              0xff000080, 0xff800080, 0xff008080, 0xffc0c0c0,
-                                              0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00,
-                                              0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff},
-                                Qt::ThresholdDither);
+    return SixteenColours(icon);
+}
+
+// The icon for a launcher that masks icons to its own shape (a circle, a squircle): red to
+// the edges, and the icon's cyan ground with its figure wholly inside the central circle of
+// 80 % of the width, which every mask keeps.
+QImage MakeMaskableIcon(int size) {
+    QImage icon(size, size, QImage::Format_RGB32);
+    icon.fill(QColor(255, 0, 0));
+    const int inner = size * 7 / 10;  // its cyan square's corners 0.396 of the width from the middle
+    QPainter p(&icon);
+    p.drawImage((size - inner) / 2, (size - inner) / 2, MakeIcon(inner));
+    p.end();
+    return SixteenColours(icon);
 }
 
 // A Windows icon file (.ico) holding the one sixteen-colour picture: the icon header, the
@@ -277,5 +294,8 @@ int main(int argc, char** argv) {
     // The web app's icons, at the sizes a phone puts on its home screen and its splash screen.
     ok = Save(MakeIcon(192), icons.filePath("brimblet-192.png"), "PNG") && ok;
     ok = Save(MakeIcon(512), icons.filePath("brimblet-512.png"), "PNG") && ok;
+    ok = Save(MakeMaskableIcon(512), icons.filePath("brimblet-maskable-512.png"), "PNG") && ok;
+    // What iOS puts on its home screen, rounding the corners itself.
+    ok = Save(MakeIcon(180), icons.filePath("apple-touch-icon.png"), "PNG") && ok;
     return ok ? 0 : 1;
 }
