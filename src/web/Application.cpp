@@ -10,6 +10,7 @@
 Application::Application()
     : events_([this](const std::string& errorText) { ReportError(errorText); }) {
     report_.Connect(events_);
+    events_.AfterEach([this] { KeepSession(); });
 }
 
 Application::~Application() = default;
@@ -46,6 +47,14 @@ void Application::CreateForms(const FetchedPictures& files) {
     form2_ = std::make_unique<TForm2>(*form1_, events_);
     form3_ = std::make_unique<TForm3>(*form1_, events_);
     form1_->SetNameDialogs(form2_.get(), form3_.get());
+    // The game an earlier page of this tab left, over the fresh one; the picture's report,
+    // if any, comes again, since the files are what they were.
+    restored_ = keeper_.Read();
+    if (restored_) {
+        form1_->Restore(*restored_);
+        form2_->Restore(restored_->OnePlayer);
+        form3_->Restore(restored_->TwoPlayers);
+    }
     if (failure.empty()) {
         ShowMainForm();
     } else {
@@ -55,8 +64,32 @@ void Application::CreateForms(const FetchedPictures& files) {
 
 void Application::ShowMainForm() {
     form1_->Show();
+    shown_ = true;
+    if (restored_) {  // the name windows that were open, the one in front last
+        const bool onePlayerFront = restored_->FrontWindow == brimblet::kOnePlayerMode;
+        for (const bool onePlayer : {!onePlayerFront, onePlayerFront}) {
+            if (onePlayer ? restored_->OnePlayer.Shown : restored_->TwoPlayers.Shown) {
+                (onePlayer ? static_cast<NameDialog&>(*form2_) : *form3_).ShowInFront();
+            }
+        }
+        restored_.reset();
+    }
     // For whoever measures the page: the game is on the screen from here on.
     emscripten::val::global("performance").call<void>("mark", std::string("brimblet-shown"));
 }
 
 void Application::ReportError(const std::string& errorText) { report_.Show(errorText); }
+
+void Application::KeepSession() {
+    if (!shown_) {
+        return;  // nothing played yet, and a restored game not yet shown whole
+    }
+    brimblet::TabSession session;
+    form1_->Keep(session);
+    form2_->Keep(session.OnePlayer);
+    form3_->Keep(session.TwoPlayers);
+    session.FrontWindow = form3_->InFront()   ? brimblet::kTwoPlayerMode
+                          : form2_->InFront() ? brimblet::kOnePlayerMode
+                                              : 0;
+    keeper_.Keep(session);
+}

@@ -34,6 +34,13 @@ void Events::Listen(const emscripten::val& target, const std::string& type, Hand
 }
 
 void Events::Guarded(const std::function<void()>& work) {
+    Run(work);
+    if (after_) {
+        Run(after_);
+    }
+}
+
+void Events::Run(const std::function<void()>& work) {
     try {
         work();
     } catch (const std::exception& error) {

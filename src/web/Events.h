@@ -20,9 +20,15 @@ public:
     // Runs `handler` for every `type` event on `target`, for the rest of the page's life.
     void Listen(const emscripten::val& target, const std::string& type, Handler handler);
 
-    // Runs `work` inside the boundary.
+    // Runs `work` inside the boundary, then what must follow every handler.
     void Guarded(const std::function<void()>& work);
 
+    // What runs after every handler, inside the boundary too: keeping the tab's game.
+    void AfterEach(std::function<void()> after) { after_ = std::move(after); }
+
 private:
+    void Run(const std::function<void()>& work);
+
     Report report_;
+    std::function<void()> after_;
 };

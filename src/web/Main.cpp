@@ -115,6 +115,28 @@ void TForm1::SetNameLabels(const std::string& player1, const std::string& player
     page::SetText(page::ById("Label3"), player2);
 }
 
+void TForm1::Keep(brimblet::TabSession& session) const {
+    session.State = game_.State();
+    session.BoardDrawn = boardDrawn_;
+    session.Label2 = page::Text(page::ById("Label2"));
+    session.Label3 = page::Text(page::ById("Label3"));
+    session.Log = log_.Text();
+}
+
+// The game goes on from where it was; the next throw reads the clock as always. The board is
+// drawn only if it had been, so a start whose pictures failed shows the same gaps again.
+void TForm1::Restore(const brimblet::TabSession& session) {
+    game_.MutableState() = session.State;
+    SetNameLabels(session.Label2, session.Label3);
+    log_.ReplaceAll(session.Log);
+    if (session.BoardDrawn) {
+        DrawCounters1(session.State.Position1, session.State.Position2);
+    }
+    if (session.State.LastThrow != 0) {
+        ShowDieFace(session.State.LastThrow);
+    }
+}
+
 void TForm1::Show() {
     page::SetHidden(form_, false);
     Fit();
@@ -139,6 +161,7 @@ void TForm1::DrawCounters1(std::int32_t position1, std::int32_t position2) {
     image1_.Draw(assets_.Board(), 0, 0);
     image1_.Draw(assets_.Counter1(), at1.x, at1.y);
     image1_.Draw(assets_.Counter2(), at2.x, at2.y);
+    boardDrawn_ = true;
     // The read-outs size themselves to their text.
     page::SetText(position1_, std::to_string(position1));
     page::SetText(position2_, std::to_string(position2));

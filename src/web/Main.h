@@ -9,6 +9,7 @@
 #include "PictureFetch.h"
 #include "PlainPixels.h"
 #include "Presentation.h"
+#include "TabSession.h"
 #include "UtcClock.h"
 
 class Events;
@@ -34,6 +35,10 @@ public:
     // What the name windows' Ok writes.
     void SetNameLabels(const std::string& player1, const std::string& player2);
     MessageLog& Log() { return log_; }
+
+    // What the tab keeps of the window, and the window as an earlier page of the tab left it.
+    void Keep(brimblet::TabSession& session) const;
+    void Restore(const brimblet::TabSession& session);
 
     // The window's first showing: visible, and the focus on "1 Player".
     void Show();
@@ -73,6 +78,7 @@ private:
     brimblet::Game game_;
     GameAssets assets_;
     emscripten::val lastFocus_ = emscripten::val::null();
+    bool boardDrawn_ = false;  // by DrawCounters1, since the pictures loaded
     TForm2* onePlayerDialog_ = nullptr;
     TForm3* twoPlayerDialog_ = nullptr;
 };

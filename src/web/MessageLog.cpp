@@ -2,8 +2,14 @@
 
 #include "Page.h"
 
+// The page's welcome text is read once.
+MessageLog::MessageLog(emscripten::val box) : box_(std::move(box)), text_(page::Text(box_)) {
+    lastLineEmpty_ = text_.empty() || text_.back() == '\n';
+}
+
 void MessageLog::ReplaceAll(const std::string& text) {
     page::SetText(box_, text);
+    text_ = text;
     lastLineEmpty_ = text.empty() || text.back() == '\n';
 }
 
@@ -11,7 +17,9 @@ void MessageLog::ReplaceAll(const std::string& text) {
 // empty does not change: either the text fills it and opens another, or it comes after a
 // line break of its own.
 void MessageLog::AppendLine(const std::string& text) {
-    box_.call<void>("append", lastLineEmpty_ ? text + '\n' : '\n' + text);
+    const std::string added = lastLineEmpty_ ? text + '\n' : '\n' + text;
+    box_.call<void>("append", added);
+    text_ += added;
 }
 
 void MessageLog::Clear() { ReplaceAll({}); }

@@ -47,6 +47,9 @@ std::string NameDialog::NameIn(const std::string& boxName) const {
 // A name box selects its whole text whenever it gets the focus other than by the mouse.
 void NameDialog::WatchNameBox(const std::string& name) {
     val box = Control(name);
+    boxes_.push_back(name);
+    // Every letter typed is kept for the tab, as every handler's change is (Application).
+    events_.Listen(box, "input", [](val) {});
     events_.Listen(box, "pointerdown", [this](val) { mouseFocus_ = true; });
     events_.Listen(box, "pointerup", [this](val) { mouseFocus_ = false; });
     events_.Listen(box, "focus", [this, box](val) {
@@ -64,6 +67,9 @@ void NameDialog::ShowInFront() {
         MoveTo(
             brimblet::CentredCoordinate(page::ViewportWidth(), form_["offsetWidth"].as<int>()),
             brimblet::CentredCoordinate(page::ViewportHeight(), form_["offsetHeight"].as<int>()));
+    } else if (placeRestored_) {
+        placeRestored_ = false;
+        MoveTo(left_, top_);  // where it was on an earlier page of the tab
     }
     Raise();
     val focus = lastFocus_.isNull() ? Control("Edit1") : lastFocus_;
@@ -93,11 +99,34 @@ void NameDialog::Raise() {
 void NameDialog::MoveTo(double left, double top) {
     const double right = page::ViewportWidth() - form_["offsetWidth"].as<double>();
     const double bottom = page::ViewportHeight() - form_["offsetHeight"].as<double>();
-    left = std::max(0.0, std::min(left, right));
-    top = std::max(0.0, std::min(top, bottom));
-    form_["style"].set("left", std::to_string(int(std::lround(left))) + "px");
-    form_["style"].set("top", std::to_string(int(std::lround(top))) + "px");
+    left_ = int(std::lround(std::max(0.0, std::min(left, right))));
+    top_ = int(std::lround(std::max(0.0, std::min(top, bottom))));
+    form_["style"].set("left", std::to_string(left_) + "px");
+    form_["style"].set("top", std::to_string(top_) + "px");
 }
+
+void NameDialog::Keep(brimblet::NameWindowSession& session) const {
+    session.Shown = Shown();
+    session.Placed = placed_;
+    session.Left = placed_ ? left_ : 0;
+    session.Top = placed_ ? top_ : 0;
+    session.Edit1 = NameIn(boxes_.at(0));
+    session.Edit2 = boxes_.size() > 1 ? NameIn(boxes_[1]) : std::string();
+}
+
+void NameDialog::Restore(const brimblet::NameWindowSession& session) {
+    placed_ = placeRestored_ = session.Placed;
+    left_ = session.Left;
+    top_ = session.Top;
+    Control(boxes_.at(0)).set("value", session.Edit1);
+    if (boxes_.size() > 1) {
+        Control(boxes_[1]).set("value", session.Edit2);
+    }
+}
+
+bool NameDialog::InFront() const { return form_["style"]["zIndex"].as<std::string>() == "2"; }
+
+bool NameDialog::Shown() const { return !page::Hidden(form_); }
 
 void NameDialog::StartDrag(const val& event) {
     if (event["button"].as<int>() != 0 ||

@@ -3,6 +3,9 @@
 #include <emscripten/val.h>
 
 #include <string>
+#include <vector>
+
+#include "TabSession.h"
 
 class Events;
 class TForm1;
@@ -22,10 +25,18 @@ public:
     void ShowInFront();
     void Close();
 
+    // What the tab keeps of the window: shown or not, its place and its name boxes; and the
+    // window as an earlier page of the tab left it, still hidden.
+    void Keep(brimblet::NameWindowSession& session) const;
+    void Restore(const brimblet::NameWindowSession& session);
+    bool InFront() const;
+    bool Shown() const;
+
 protected:
     // The control with the design name `name`.
     emscripten::val Control(const std::string& name) const;
     std::string NameIn(const std::string& boxName) const;
+    // Makes `name` one of the window's name boxes.
     void WatchNameBox(const std::string& name);
 
     virtual void Button1Click() = 0;  // Ok
@@ -42,7 +53,11 @@ private:
     Events& events_;
     emscripten::val form_;
     emscripten::val lastFocus_ = emscripten::val::null();
+    std::vector<std::string> boxes_;  // the name boxes, in Tab order
     bool placed_ = false;
+    bool placeRestored_ = false;  // placed on an earlier page of the tab, not yet on this one
+    int left_ = 0;                // where it was last placed
+    int top_ = 0;
     bool dragging_ = false;
     bool mouseFocus_ = false;
     double grabX_ = 0;

@@ -49,7 +49,10 @@
   });
   module.catch((error) => fail(error.message));  // at once, whether or not the script has come
 
-  // Read by the program's script as it starts: the module compiled from the bytes above.
+  // Read by the program's script as it starts: the module compiled from the bytes above; and
+  // the game kept for this tab alone (TabKeeper.cpp). Storage that the browser refuses (set to
+  // keep nothing, or full) throws, which the program cannot catch: here it keeps nothing.
+  const TAB_ENTRY = "brimblet.game";
   let started = false;
   window.Module = {
     instantiateWasm(imports, done) {
@@ -57,6 +60,14 @@
       module.then((compiled) => WebAssembly.instantiate(compiled, imports).then((instance) => done(instance, compiled)))
         .catch((error) => fail(error.message));
       return {};
+    },
+    readTabEntry() {
+      try { return sessionStorage.getItem(TAB_ENTRY); } catch { return null; }
+    },
+    writeTabEntry(entry) {
+      try { sessionStorage.setItem(TAB_ENTRY, entry); } catch {
+        try { sessionStorage.removeItem(TAB_ENTRY); } catch { /* nothing kept */ }
+      }
     },
   };
   const script = document.createElement("script");

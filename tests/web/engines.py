@@ -50,8 +50,10 @@ class Engine:
     def prepare(self, folder):  # a copy of the site, before it is served
         pass
 
-    def open(self, url):
+    def open(self, url, fresh=True):  # fresh: the game the tab keeps is forgotten first, as a new tab's is
         self.seen_cache = {}
+        if fresh:
+            self.js("try { sessionStorage.clear(); } catch (e) { /* not yet on the site */ }")
         self.get(url)
         self.wait("!t('TForm1').hidden || !t('ErrorBox').hidden")
 

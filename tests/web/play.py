@@ -15,6 +15,8 @@ import sys
 import tempfile
 import threading
 import time
+import urllib.parse
+import urllib.request
 
 from PIL import Image
 
@@ -270,6 +272,28 @@ def check_layout(page):
     check(not found, "the windows differ from the layout record:\n  " + "\n  ".join(found))
 
 
+def check_page_rules(page, url):
+    """No drag of the page pulls it to reload; the icons a home screen takes are the manifest's
+    PNGs of their stated sizes and the page's 180-pixel one for iOS, the maskable one's picture
+    inside the central 80 % that every launcher's mask keeps."""
+    rule = page.js("return [document.documentElement, document.body].map(e => getComputedStyle(e).overscrollBehaviorY)")
+    check(rule == ["none", "none"], f"{page.name}: overscroll-behavior is {rule}")
+    if not page.devtools:
+        return
+    manifest = json.loads(urllib.request.urlopen(url + "brimblet.webmanifest").read())
+    touch = page.js("return document.querySelector('link[rel=apple-touch-icon]').href")
+    icons = manifest["icons"] + [{"src": touch, "sizes": "180x180", "type": "image/png"}]
+    check(manifest.get("id") and any(i.get("purpose") == "maskable" for i in icons), f"the manifest: {manifest}")
+    for icon in icons:
+        picture = Image.open(io.BytesIO(urllib.request.urlopen(urllib.parse.urljoin(url, icon["src"])).read()))
+        check(picture.format == "PNG" and "%dx%d" % picture.size == icon["sizes"], f"{icon} is a {picture.format} of {picture.size}")
+        if icon.get("purpose") == "maskable":
+            rgb, (w, h) = picture.convert("RGB"), picture.size
+            outside = [(x, y) for y in range(0, h, 2) for x in range(0, w, 2)
+                       if rgb.getpixel((x, y)) != rgb.getpixel((0, 0)) and (x - w / 2) ** 2 + (y - h / 2) ** 2 > (0.4 * w) ** 2]
+            check(not outside, f"the maskable icon's picture reaches outside the safe zone at {outside[:3]}")
+
+
 def one_player(page, site, pictures, transcript):
     """The page as it opens, also to a screen reader and to axe; the desktop builds' transcript
     game by mouse, key T and (Chromium) a screen reader's press, the pictures checked at pixel
@@ -282,6 +306,7 @@ def one_player(page, site, pictures, transcript):
     s = check_state(page, model, "start")
     check(s["form1"] and not s["form2"] and not s["form3"] and s["focus"] == "Player1", f"start: {s}")
     check_axe(page, "the page as it opens")
+    check_page_rules(page, url)
     page.key("Shift+Tab")
     order = [page.js(STATE)["focus"]] + [page.key("Tab") or page.js(STATE)["focus"] for _ in range(3)]
     check(order == ["Memo1", "Player1", "Player2", "Restart"], f"{page.name}: the Tab order is {order}")
@@ -357,8 +382,8 @@ def one_player(page, site, pictures, transcript):
             if m["method"] == "Network.requestWillBeSent"}
     check(urls and all(u.startswith(origin) for u in urls), f"requests: {sorted(urls)}")
     stored = page.js_async("return indexedDB.databases().then(d => [document.cookie, localStorage.length,"
-                           " sessionStorage.length, d.length]);")
-    check(stored == ["", 0, 0, 0], f"stored on the player's machine: {stored}")
+                           " Object.keys(sessionStorage), d.length]);")
+    check(stored == ["", 0, ["brimblet.game"], 0], f"stored on the player's machine: {stored}")
     refused = [e["message"] for e in page.driver.get_log("browser") if "Content Security Policy" in e["message"]]
     check(not refused, f"refused by the page's policy: {refused}")
     # A new build on the host: the next visit gets it, and it is what is kept from then on.
@@ -401,6 +426,7 @@ def two_players(page, site, pictures):
         page.open(url)
         scroll, order, heights = page.js(layout, tapped)
         check(scroll == 0 and order == sorted(order) and min(heights) >= 24, f"{width} wide: {scroll} {order} {heights}")
+        check_page_rules(page, url)  # stacked, as zoomed in the one-player game
         check_axe(page, f"a phone's screen, {width} wide")
     if page.devtools:
         page.cdp("Emulation.setTouchEmulationEnabled", enabled=True)
@@ -441,6 +467,8 @@ def two_players(page, site, pictures):
         second()
         clicks += 2
         check_state(page, model, f"click {clicks}")
+        if clicks == 10:
+            reload_partway(page, url, model, pictures, tap)
         if clicks == 20:
             tap("#Restart")
             model.restart()
@@ -454,6 +482,44 @@ def two_players(page, site, pictures):
     model.names["second"] += "t"
     check_state(page, model, "T typed into a name box")
     check(page.js("return document.querySelector('#TForm3 [name=Edit2]').value") == "Cyt", "T is not a letter there")
+
+
+def reload_partway(page, url, model, pictures, tap):
+    """With the moved window open and a name typed but not confirmed, the page reloaded: all
+    the player saw is back, and the game goes on (the next throws say whose turn it is). In
+    Chromium, a second tab and a damaged entry give a fresh game."""
+    tap("#Player2")
+    page.fill("#TForm3 [name=Edit1]", "Dee")
+    model.names["first"] = "Dee"
+    seen = ("return [document.querySelector('#TForm3').getBoundingClientRect().toJSON(), [...document.querySelectorAll('input')]"
+            ".map(e => e.value), document.getElementById('Image1').getAttribute('aria-description')];")
+    before, state = page.js(seen), check_state(page, model, "before the reload")
+    page.open(url, fresh=False)
+    model.readings, model.throws = [], 0  # the new page's clock
+    after = check_state(page, model, "after the reload")
+    check(page.js(seen) == before and [after[k] for k in ("labels", "form1", "form2", "form3")] ==
+          [state[k] for k in ("labels", "form1", "form2", "form3")], f"{page.name}: after the reload {after} {page.js(seen)}, before {state} {before}")
+    tap("#TForm3 [name=Button2]")  # Cancel: the name typed is used all the same
+    check_pictures(page, pictures, model)
+    if page.devtools:
+        original = page.driver.current_window_handle
+        page.driver.switch_to.new_window("tab")
+        page.driver.get(url)
+        page.wait("!t('TForm1').hidden")
+        fresh = page.js("return [Memo1.textContent, position1.textContent, Label2.textContent, TForm3.hidden]")
+        check(fresh == ["\n".join(Model().log), "1", "Player1's Position: ", True], f"a second tab shows {fresh}")
+        page.driver.close()
+        page.driver.switch_to.window(original)
+        entry = page.js("return sessionStorage.getItem('brimblet.game')")
+        for damaged in (entry[:-9], entry.replace("session 1", "session 9"), entry.replace("state ", "state 99", 1)):
+            page.js("sessionStorage.setItem('brimblet.game', arguments[0])", damaged)
+            page.open(url, fresh=False)
+            check(page.js("return [Memo1.textContent, TForm3.hidden]") == ["\n".join(Model().log), True],
+                  f"a damaged entry gives {page.js(STATE)}")
+        page.js("sessionStorage.setItem('brimblet.game', arguments[0])", entry)
+        page.open(url, fresh=False)
+        model.throws = 0
+        check_state(page, model, "the kept game again")
 
 
 def broken_files(page, site, pictures):

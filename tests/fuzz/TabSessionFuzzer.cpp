@@ -1,0 +1,17 @@
+// Fuzzes the reading of the entry a browser tab keeps of its game. Whatever it accepts must be
+// a session the game can show, written back to the very same bytes: the reader takes only
+// what the writer writes.
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "TabSession.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view entry(reinterpret_cast<const char*>(data), size);
+    const auto session = brimblet::DecodeTabSession(entry);
+    if (session && brimblet::EncodeTabSession(*session) != entry) {
+        std::abort();
+    }
+    return 0;
+}
