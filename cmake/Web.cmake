@@ -5,11 +5,18 @@
 # no longer takes as a flag.)
 set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/node --no-experimental-fetch CACHE STRING
     "How the tests' wasm programs run" FORCE)
-# Small before fast: the page's download is the budget that matters.
-set(CMAKE_CXX_FLAGS_RELEASE "-Oz -DNDEBUG" CACHE STRING "" FORCE)
-# Errors are exceptions: the pictures' checks throw, the event boundary catches.
-add_compile_options(-fexceptions)
-add_link_options(-fexceptions -sALLOW_MEMORY_GROWTH=1)
+# Fast as well as small: the code compiled at -O2, its small functions inlined, then the
+# module shrunk and the script minified at -Oz when linked. Against -Oz throughout, 1.8 KB more
+# of the compressed module, and a third less work before the window shows (on a phone's slower
+# CPU, about 150 ms of 490: most of it the pictures' decoding, its vectors filled a byte a call).
+set(CMAKE_CXX_FLAGS_RELEASE "-O2 -DNDEBUG" CACHE STRING "" FORCE)
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE "-Oz" CACHE STRING "" FORCE)
+# Errors are exceptions: the pictures' checks throw, the event boundary catches. WebAssembly's
+# own exceptions, not emscripten's JavaScript ones: no call that may throw goes out through a
+# JavaScript trampoline, and the module and script are 25 KB and 10 KB smaller. The loader
+# tells a browser too old for them.
+add_compile_options(-fwasm-exceptions)
+add_link_options(-fwasm-exceptions -sALLOW_MEMORY_GROWTH=1)
 
 include(CTest)
 add_subdirectory(src/game)

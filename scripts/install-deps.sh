@@ -26,10 +26,10 @@ packages=(
 # the free faces that stand in for its fonts.
 windows_packages=(g++-mingw-w64-i686-posix googletest wine wine32:i386 fonts-liberation nsis zip unzip wixl msitools)
 # With --web: the browser build alone. Debian's emscripten (GoogleTest's sources are built with
-# it), the font the site ships, and the three engines its tests play in: Chromium and WebKitGTK's
-# MiniBrowser (in Xvfb) driven by Selenium, Firefox by npm's puppeteer-core under Node.js (PIL
-# reads the screenshots).
-web_packages=(emscripten cmake ninja-build python3 googletest fonts-comic-neue
+# it), the font the site ships and fontTools, which cuts it to the page's letters, and the three
+# engines its tests play in: Chromium and WebKitGTK's MiniBrowser (in Xvfb) driven by Selenium,
+# Firefox by npm's puppeteer-core under Node.js (PIL reads the screenshots).
+web_packages=(emscripten cmake ninja-build python3 googletest fonts-comic-neue python3-fonttools python3-brotli
     chromium chromium-driver python3-selenium python3-pil
     firefox-esr webkit2gtk-driver xvfb xauth)
 # Node.js and npm, where the machine has none of its own.

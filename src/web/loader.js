@@ -24,6 +24,15 @@
          "Switch it on (on an iPhone or iPad, turn off Lockdown Mode for this site), or play in another browser.");
     return;
   }
+  // The module handles errors with WebAssembly's own exceptions (Chrome 95, Firefox 100,
+  // Safari 15.2 and later): a function of one empty try and catch_all tells whether this
+  // browser compiles them, before anything is fetched.
+  const EXCEPTIONS = new Uint8Array([0, 97, 115, 109, 1, 0, 0, 0, 1, 4, 1, 96, 0, 0, 3, 2, 1, 0,
+                                     10, 8, 1, 6, 0, 6, 64, 25, 11, 11]);
+  if (!WebAssembly.validate(EXCEPTIONS)) {
+    fail("This browser is too old for Brimblet. Update it, or play in another browser.");
+    return;
+  }
 
   // How much of the module has arrived: the bar when its size is known, the kilobytes always.
   const shown = (arrived, size) => {

@@ -524,7 +524,7 @@ def reload_partway(page, url, model, pictures, tap):
 
 def broken_files(page, site, pictures):
     """On a slow network, the game loading from the first paint (Chromium). The program that
-    cannot start: its module missing or cut short, WebAssembly switched off: the report, and
+    cannot start: its module missing or cut short, WebAssembly switched off or too old: the report, and
     no window. A missing or damaged picture: the report first, then the window with its gaps;
     play on."""
     if page.devtools:  # 1.6 Mbit/s, 150 ms, nothing kept
@@ -549,6 +549,8 @@ def broken_files(page, site, pictures):
         ("missing-module", lambda f: os.remove(f"{f}/brimblet.wasm"), "Cannot open file brimblet.wasm. "),
         ("short-module", lambda f: open(f"{f}/brimblet.wasm", "r+b").truncate(4096), "The file brimblet.wasm arrived cut short"),
         ("no-webassembly", lambda f: first_script(f, "off.js", "delete window.WebAssembly;"), "Brimblet needs WebAssembly"),
+        ("old-webassembly", lambda f: first_script(f, "old.js", "WebAssembly.validate = () => false;"),
+         "This browser is too old for Brimblet. "),
     ]:
         page.open(site.copy(name, change))
         s = page.js(STATE)
