@@ -27,26 +27,14 @@ TabSession GamePartway() {
     return s;
 }
 
-void ExpectSame(const TabSession& a, const TabSession& b) {
-    EXPECT_EQ(EncodeTabSession(a), EncodeTabSession(b));
-    EXPECT_EQ(a.State.Position1, b.State.Position1);
-    EXPECT_EQ(a.TwoPlayers.Edit2, b.TwoPlayers.Edit2);
-    EXPECT_EQ(a.Log, b.Log);
-}
-
-TEST(TabSession, aGamePartwayAndAFreshOneReadBackAsTheyWere) {
-    const auto partway = DecodeTabSession(EncodeTabSession(GamePartway()));
-    ASSERT_TRUE(partway);
-    ExpectSame(*partway, GamePartway());
-
-    TabSession fresh;
-    fresh.State = {1, 1, 0, 1, 1, 0};
-    fresh.Label2 = "Player1's Position: ";
-    fresh.Label3 = "Player2's Position: ";
-    fresh.Log = "Welcome to \nBrimblet.";
-    const auto read = DecodeTabSession(EncodeTabSession(fresh));
+// What the reader accepts, the writer writes back to the same bytes (the fuzzer holds every
+// accepted entry to that), so a session is compared through its entry.
+TEST(TabSession, aGamePartwayReadsBackAsItWas) {
+    const std::string entry = EncodeTabSession(GamePartway());
+    const auto read = DecodeTabSession(entry);
     ASSERT_TRUE(read);
-    ExpectSame(*read, fresh);
+    EXPECT_EQ(EncodeTabSession(*read), entry);
+    EXPECT_EQ(read->TwoPlayers.Edit2, GamePartway().TwoPlayers.Edit2);
 }
 
 TEST(TabSession, anEntryCutShortAnywhereIsRefused) {

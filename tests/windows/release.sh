@@ -81,8 +81,8 @@ start_and_check() {  # unix folder, Windows path of the program
     [ "$code" -eq 0 ] || fail "the game ended with $code"
 }
 
-# The installed files, the shortcut, and the game started from the shortcut.
-check_installed() {  # Windows folder, Start-menu folder (unix), the build's read-me (unix)
+# The installed files, the shortcut, and the game started from the shortcut (unless "files").
+check_installed() {  # Windows folder, Start-menu folder (unix), the build's read-me (unix) [files]
     local folder_unix
     folder_unix=$(winepath -u "$1" 2>&3)
     for f in brimblet.exe brimb.bmp counter.bmp counter2.bmp d1.bmp d2.bmp d3.bmp d4.bmp d5.bmp \
@@ -100,7 +100,7 @@ check_installed() {  # Windows folder, Start-menu folder (unix), the build's rea
     [ "${target,,}" = "${1,,}\\brimblet.exe" ] || fail "the shortcut starts '$target'"
     folder=${folder%\\}   # Windows Installer ends a folder with a backslash
     [ "${folder,,}" = "${1,,}" ] || fail "the shortcut starts in '$folder'"
-    start_and_check "$(winepath -u "$folder" 2>&3)" "$target"
+    [ "${4:-}" = files ] || start_and_check "$(winepath -u "$folder" 2>&3)" "$target"
 }
 
 # The entry in the list of installed programs, under one root, holds each of the patterns.
@@ -134,6 +134,7 @@ wine "$installer" /S /AllUsers >&3 2>&3 </dev/null
 wineserver -w
 check_installed 'C:\Program Files\Brimblet' "$c/ProgramData/Microsoft/Windows/Start Menu/Programs/Brimblet" "$readme"
 check_entry "HKLM\\$nsis_key" "${entry_values[@]}"
+[ -f "$c/Program Files/Brimblet/Uninstall.exe" ] || fail "no uninstaller in Program Files\\Brimblet"
 wine "$c/Program Files/Brimblet/Uninstall.exe" /S >&3 2>&3 </dev/null
 wineserver -w   # the uninstaller copies itself elsewhere and returns at once
 [ -z "$(ours)" ] || fail "left after uninstalling: $(ours | tr '\n' ' ')"
@@ -197,7 +198,7 @@ new_code=$(msiinfo export "$work/packages/new.msi" Property | sed -n 's/^Product
 [ "$old_code" != "$new_code" ] || fail "both builds have the product code $old_code"
 wine msiexec /i "$work/packages/new.msi" /qn >&3 2>&3 </dev/null || fail "the upgrade ended with $?"
 wineserver -w
-check_installed 'C:\Program Files\Brimblet' "$msi_menu" "$work/stage-newer/README.txt"
+check_installed 'C:\Program Files\Brimblet' "$msi_menu" "$work/stage-newer/README.txt" files
 [ "$(msi_entries)" -eq 1 ] || fail "$(msi_entries) entries in the list of installed programs after the upgrade"
 check_entry "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$new_code" \
     "DisplayName.*Brimblet" "DisplayVersion.*$newer" "Publisher.*The Brimblet developers"
