@@ -65,11 +65,13 @@ void Application::CreateForms(const FetchedPictures& files) {
 void Application::ShowMainForm() {
     form1_->Show();
     shown_ = true;
-    if (restored_) {  // the name windows that were open, the one in front last
-        const bool onePlayerFront = restored_->FrontWindow == brimblet::kOnePlayerMode;
-        for (const bool onePlayer : {!onePlayerFront, onePlayerFront}) {
-            if (onePlayer ? restored_->OnePlayer.Shown : restored_->TwoPlayers.Shown) {
-                (onePlayer ? static_cast<NameDialog&>(*form2_) : *form3_).ShowInFront();
+    if (restored_) {  // the name windows that were open, the one in front shown last
+        NameDialog* const windows[] = {form2_.get(), form3_.get()};
+        const bool shown[] = {restored_->OnePlayer.Shown, restored_->TwoPlayers.Shown};
+        const int front = restored_->FrontWindow == brimblet::kOnePlayerMode ? 0 : 1;
+        for (const int i : {1 - front, front}) {
+            if (shown[i]) {
+                windows[i]->ShowInFront();
             }
         }
         restored_.reset();

@@ -36,6 +36,7 @@ TForm1::TForm1(Events& events, const brimblet::UtcClock& clock)
       image3_(page::ById("Image3").call<val>("querySelector", std::string("canvas"))),
       image4_(page::ById("Image4").call<val>("querySelector", std::string("canvas"))),
       position1_(page::ById("position1")), position2_(page::ById("position2")),
+      label2_(page::ById("Label2")), label3_(page::ById("Label3")),
       log_(page::ById("Memo1")), game_(*this, clock) {
     image1_.SetDesign(DesignPictureOf(DesignPictureId::Board));
     image2_.SetDesign(DesignPictureOf(DesignPictureId::Die));
@@ -111,15 +112,15 @@ void TForm1::SetNameDialogs(TForm2* onePlayer, TForm3* twoPlayers) {
 }
 
 void TForm1::SetNameLabels(const std::string& player1, const std::string& player2) {
-    page::SetText(page::ById("Label2"), player1);
-    page::SetText(page::ById("Label3"), player2);
+    page::SetText(label2_, player1);
+    page::SetText(label3_, player2);
 }
 
 void TForm1::Keep(brimblet::TabSession& session) const {
     session.State = game_.State();
     session.BoardDrawn = boardDrawn_;
-    session.Label2 = page::Text(page::ById("Label2"));
-    session.Label3 = page::Text(page::ById("Label3"));
+    session.Label2 = page::Text(label2_);
+    session.Label3 = page::Text(label3_);
     session.Log = log_.Text();
 }
 

@@ -74,6 +74,8 @@ private:
     PictureBox image4_;
     emscripten::val position1_;  // the read-outs, written at every redraw
     emscripten::val position2_;
+    emscripten::val label2_;  // the name labels, read whenever the tab keeps the game
+    emscripten::val label3_;
     MessageLog log_;
     brimblet::Game game_;
     GameAssets assets_;

@@ -47,7 +47,7 @@ std::string NameDialog::NameIn(const std::string& boxName) const {
 // A name box selects its whole text whenever it gets the focus other than by the mouse.
 void NameDialog::WatchNameBox(const std::string& name) {
     val box = Control(name);
-    boxes_.push_back(name);
+    boxes_.push_back(box);
     // Every letter typed is kept for the tab, as every handler's change is (Application).
     events_.Listen(box, "input", [](val) {});
     events_.Listen(box, "pointerdown", [this](val) { mouseFocus_ = true; });
@@ -110,17 +110,17 @@ void NameDialog::Keep(brimblet::NameWindowSession& session) const {
     session.Placed = placed_;
     session.Left = placed_ ? left_ : 0;
     session.Top = placed_ ? top_ : 0;
-    session.Edit1 = NameIn(boxes_.at(0));
-    session.Edit2 = boxes_.size() > 1 ? NameIn(boxes_[1]) : std::string();
+    session.Edit1 = boxes_.at(0)["value"].as<std::string>();
+    session.Edit2 = boxes_.size() > 1 ? boxes_[1]["value"].as<std::string>() : std::string();
 }
 
 void NameDialog::Restore(const brimblet::NameWindowSession& session) {
     placed_ = placeRestored_ = session.Placed;
     left_ = session.Left;
     top_ = session.Top;
-    Control(boxes_.at(0)).set("value", session.Edit1);
+    boxes_.at(0).set("value", session.Edit1);
     if (boxes_.size() > 1) {
-        Control(boxes_[1]).set("value", session.Edit2);
+        boxes_[1].set("value", session.Edit2);
     }
 }
 

@@ -53,7 +53,7 @@ private:
     Events& events_;
     emscripten::val form_;
     emscripten::val lastFocus_ = emscripten::val::null();
-    std::vector<std::string> boxes_;  // the name boxes, in Tab order
+    std::vector<emscripten::val> boxes_;  // the name boxes, in Tab order
     bool placed_ = false;
     bool placeRestored_ = false;  // placed on an earlier page of the tab, not yet on this one
     int left_ = 0;                // where it was last placed
