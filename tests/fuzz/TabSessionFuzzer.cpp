@@ -1,9 +1,7 @@
-// Fuzzes the reading of the entry a browser tab keeps of its game. Whatever it accepts must be
-// a session the game can show, written back to the very same bytes: the reader takes only
-// what the writer writes.
+// Fuzzes the reading of the entry a browser tab keeps of its game: whatever it accepts must be
+// written back to the very same bytes, so the reader takes only what the writer writes.
 #include <cstdint>
 #include <cstdlib>
-#include <string_view>
 
 #include "TabSession.h"
 
