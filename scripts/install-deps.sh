@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config gettext
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev clang libclang-rt-14-dev python3
     fonts-comic-neue fonts-dejavu-core
@@ -29,7 +29,7 @@ windows_packages=(g++-mingw-w64-i686-posix googletest wine wine32:i386 fonts-lib
 # it), the font the site ships and fontTools, which cuts it to the page's letters, and the three
 # engines its tests play in: Chromium and WebKitGTK's MiniBrowser (in Xvfb) driven by Selenium,
 # Firefox by npm's puppeteer-core under Node.js (PIL reads the screenshots).
-web_packages=(emscripten cmake ninja-build python3 googletest fonts-comic-neue python3-fonttools python3-brotli
+web_packages=(emscripten cmake ninja-build python3 gettext googletest fonts-comic-neue python3-fonttools python3-brotli
     chromium chromium-driver python3-selenium python3-pil
     firefox-esr webkit2gtk-driver xvfb xauth)
 # Node.js and npm, where the machine has none of its own.

@@ -38,7 +38,7 @@ void Game::RestartClick() {
     state_.GameActive = 1;
     view_.DrawCounters1(state_.Position1, state_.Position2);
     view_.ClearLog();
-    view_.AppendLogLine(texts::kRestartHint);
+    view_.AppendLogLine(texts_.RestartHint);
 }
 
 void Game::Image2Click() {
@@ -67,7 +67,8 @@ void Game::Throw(std::int32_t extraCountBound, bool humanThrow) {
     }
     view_.ShowDieFace(state_.LastThrow);
 
-    const std::string message = MoverName() + texts::kScored + std::to_string(state_.LastThrow);
+    const std::string message =
+        FillTemplate(texts_.Scored, {{"name", MoverName()}, {"value", std::to_string(state_.LastThrow)}});
     if (humanThrow && state_.Turn == kPlayer1) {
         view_.ReplaceLog(message);
     } else {
@@ -81,26 +82,26 @@ void Game::Calculate() {
     const std::int32_t sum = position + state_.LastThrow;
 
     ++record_.Throws;
-    const char* outcome = nullptr;
+    const std::string* outcome = nullptr;
     if (sum > kFinishSquare) {
         ++record_.Refused;
-        outcome = texts::kTooHigh;  // the counter stays where it stood
+        outcome = &texts_.TooHigh;  // the counter stays where it stood
     } else if (sum == kFinishSquare) {
         ++record_.Wins;
         state_.GameActive = 0;
         position = sum;
-        outcome = texts::kWins;
+        outcome = &texts_.Wins;
     } else if (const auto jump = FindJump(sum)) {
         const bool ladder = jump->Kind == JumpKind::Ladder;
         ++(ladder ? record_.Ladders : record_.Strings);
         position = jump->To;
-        outcome = ladder ? texts::kLadder : texts::kString;
+        outcome = ladder ? &texts_.Ladder : &texts_.String;
     } else {
         position = sum;
     }
 
     if (outcome != nullptr) {
-        view_.AppendLogLine(MoverName() + outcome);
+        view_.AppendLogLine(FillTemplate(*outcome, {{"name", MoverName()}}));
     }
     view_.DrawCounters1(state_.Position1, state_.Position2);
     state_.Turn = state_.Turn == kPlayer1 ? kPlayer2 : kPlayer1;
@@ -111,7 +112,7 @@ std::string Game::MoverName() const {
     if (state_.PlayMode == kTwoPlayerMode) {
         return view_.NameBoxText(player1 ? NameBox::TwoPlayerFirst : NameBox::TwoPlayerSecond);
     }
-    return player1 ? view_.NameBoxText(NameBox::OnePlayerName) : std::string(texts::kFredName);
+    return player1 ? view_.NameBoxText(NameBox::OnePlayerName) : std::string(kFredName);
 }
 
 }  // namespace brimblet

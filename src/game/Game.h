@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "GameState.h"
+#include "GameTexts.h"
 #include "Presentation.h"
 #include "RandomSource.h"
 
@@ -24,7 +26,8 @@ struct GameRecord {
 // It speaks to the players only through the Presentation.
 class Game {
 public:
-    Game(Presentation& view, const UtcClock& clock) : view_(view), random_(clock) {}
+    Game(Presentation& view, const UtcClock& clock, GameTexts texts = {})
+        : view_(view), random_(clock), texts_(std::move(texts)) {}
 
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -46,6 +49,7 @@ public:
     void Calculate();
 
     const GameState& State() const { return state_; }
+    const GameTexts& Texts() const { return texts_; }
     const GameRecord& Record() const { return record_; }
     GameState& MutableState() { return state_; }
     RandomSource& Random() { return random_; }
@@ -58,6 +62,7 @@ private:
 
     Presentation& view_;
     RandomSource random_;
+    GameTexts texts_;
     GameState state_;
     GameRecord record_;
 };

@@ -63,7 +63,7 @@ QImage ReadBitmap(QIODevice& device) {
     reader.setAllocationLimit(kReaderAllocationLimitMiB);
     QImage image = reader.read();
     if (image.isNull() || image.width() != picture.width || image.height() != picture.height) {
-        Fail("Bitmap image is damaged: the pixel data cannot be decoded");
+        Fail(brimblet::N_("Bitmap image is damaged: the pixel data cannot be decoded"));
     }
     return image.convertToFormat(QImage::Format_RGB32);  // drawn opaquely, whatever its depth
 }

@@ -5,6 +5,8 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QImageReader>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPixmap>
 #include <QScreen>
 #include <QShowEvent>
@@ -14,6 +16,7 @@
 
 #include "Accessibility.h"
 #include "ErrorReport.h"
+#include "ErrorTexts.h"
 #include "Main.h"
 #include "Placement.h"
 #include "player1.h"
@@ -89,11 +92,26 @@ void CentreWithFrame(QWidget& window, QSize size, QSize assumedFrame, int checks
     }
 }
 
+const brimblet::Catalogue& PlayersLanguage() {
+    std::vector<std::string> languages;
+    for (const QString& language : QLocale::system().uiLanguages()) {
+        languages.push_back(language.toStdString());
+    }
+    return brimblet::Catalogue::Preferred(languages);
+}
+
 }  // namespace
 
 BrimbletApplication::BrimbletApplication(int& argc, char** argv)
-    : QApplication(argc, argv), reporter_(&ShowErrorReport) {
+    : QApplication(argc, argv), texts_(PlayersLanguage()), translator_(texts_), reporter_(&ShowErrorReport) {
     setApplicationName(QStringLiteral("Brimblet"));
+    installTranslator(&translator_);
+    if (texts_.Code() != "en" &&
+        qtTranslator_.load(QLocale(QString::fromUtf8(texts_.Code().data(), int(texts_.Code().size()))),
+                           QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        installTranslator(&qtTranslator_);
+    }
     setQuitOnLastWindowClosed(false);  // the main window's close ends the program, nothing else
     SubstituteFonts();
     QAccessible::installFactory(&BrimbletAccessibleFactory);
@@ -107,14 +125,14 @@ template <typename Handler> void BrimbletApplication::Guarded(Handler&& handler)
     try {
         handler();
     } catch (const std::exception& error) {
-        ReportError(QString::fromUtf8(error.what()));
+        ReportError(QString::fromStdString(brimblet::ErrorText(&error, texts_)));
     } catch (...) {
-        ReportError(QStringLiteral("Unexpected error"));
+        ReportError(QString::fromStdString(brimblet::ErrorText(nullptr, texts_)));
     }
 }
 
 void BrimbletApplication::CreateForms(const brimblet::UtcClock* clock) {
-    form1_ = std::make_unique<TForm1>(clock);
+    form1_ = std::make_unique<TForm1>(clock, texts_);
     WatchWindow(*form1_);
     Guarded([this] { form1_->FormCreate(); });
     form2_ = std::make_unique<TForm2>(*form1_);

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 
 #include <functional>
 #include <memory>
 
+#include "Catalogue.h"
+#include "CatalogueTranslator.h"
 #include "UtcClock.h"
 
 class TForm1;
@@ -17,7 +20,8 @@ class TForm3;
 class BrimbletApplication : public QApplication {
     Q_OBJECT
 public:
-    // Sets the title "Brimblet" before any window exists.
+    // Sets the title "Brimblet" before any window exists, and chooses the language: the first
+    // of the player's languages (QLocale::system().uiLanguages()) that the game has.
     BrimbletApplication(int& argc, char** argv);
     ~BrimbletApplication() override;
 
@@ -40,6 +44,8 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
+    const brimblet::Catalogue& Texts() const { return texts_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -47,6 +53,9 @@ private:
     template <typename Handler> void Guarded(Handler&& handler);
     void WatchWindow(QWidget& window);
 
+    const brimblet::Catalogue& texts_;
+    CatalogueTranslator translator_;
+    QTranslator qtTranslator_;  // Qt's own texts, where Debian's qt6-translations-l10n has them
     ErrorReporter reporter_;
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TForm2> form2_;

@@ -1,5 +1,7 @@
 #include "Main.h"
 
+#include "BoardDescription.h"
+
 #include <QEvent>
 #include <QMouseEvent>
 #include <QShortcut>
@@ -31,9 +33,9 @@ QString FromGame(const std::string& text) { return QString::fromStdString(text);
 
 }  // namespace
 
-TForm1::TForm1(const brimblet::UtcClock* clock, QWidget* parent)
-    : QWidget(parent), ui_(BuildLayout(this)),
-      game_(*this, clock != nullptr ? *clock : systemClock_), log_(*ui_->Memo1) {
+TForm1::TForm1(const brimblet::UtcClock* clock, const brimblet::Catalogue& texts, QWidget* parent)
+    : QWidget(parent), texts_(texts), ui_(BuildLayout(this)),
+      game_(*this, clock != nullptr ? *clock : systemClock_, texts.Game()), log_(*ui_->Memo1) {
     connect(ui_->Player1, &QPushButton::clicked, this, &TForm1::Player1Click);
     connect(ui_->Player2, &QPushButton::clicked, this, &TForm1::Player2Click);
     connect(ui_->Restart, &QPushButton::clicked, this, &TForm1::RestartClick);
@@ -114,9 +116,7 @@ void TForm1::DrawCounters1(std::int32_t position1, std::int32_t position2) {
     SetAutoSizedText(*ui_->position1, QString::number(position1));
     SetAutoSizedText(*ui_->position2, QString::number(position2));
     ui_->Image1->setAccessibleDescription(
-        QStringLiteral("Green counter on square %1, magenta counter on square %2")
-            .arg(position1)
-            .arg(position2));
+        QString::fromStdString(brimblet::BoardDescription(texts_, position1, position2)));
 }
 
 void TForm1::ShowDieFace(std::int32_t value) { ui_->Image2->Draw(assets_.DieFace(value), 0, 0); }

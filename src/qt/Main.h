@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "Catalogue.h"
 #include "Game.h"
 #include "GameAssets.h"
 #include "MessageLog.h"
@@ -26,7 +27,10 @@ class TForm1 : public QWidget, private brimblet::Presentation {
 
 public:
     // `clock` drives the die throws; the system's UTC clock when none is given.
-    explicit TForm1(const brimblet::UtcClock* clock = nullptr, QWidget* parent = nullptr);
+    // Its texts are `texts`, which outlives it; those of its design are translated as it is
+    // built, through the translator the application installs.
+    explicit TForm1(const brimblet::UtcClock* clock = nullptr,
+                    const brimblet::Catalogue& texts = brimblet::Catalogue::English(), QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The creation handler: starting values, then the pictures, then the first redraw.
@@ -66,6 +70,7 @@ private:
     std::string NameBoxText(brimblet::NameBox box) const override;
     void ShowNameDialog(std::int32_t playMode) override;
 
+    const brimblet::Catalogue& texts_;
     std::unique_ptr<Ui::TForm1> ui_;
     brimblet::SystemUtcClock systemClock_;
     brimblet::Game game_;

@@ -16,9 +16,10 @@ TForm2::~TForm2() = default;
 QString TForm2::PlayerName() const { return ui_->Edit1->text(); }
 
 void TForm2::Button1Click() {
-    mainForm_.SetNameLabels(ui_->Edit1->text() + QLatin1String(brimblet::texts::kPositionSuffix),
-                            QLatin1String(brimblet::texts::kFredsPosition));
-    mainForm_.Log().ReplaceAll(QLatin1String(brimblet::texts::kStartHint));
+    const brimblet::GameTexts& texts = mainForm_.GameRules().Texts();
+    mainForm_.SetNameLabels(QString::fromStdString(texts.PositionOf(ui_->Edit1->text().toStdString())),
+                            QString::fromStdString(texts.FredsPosition));
+    mainForm_.Log().ReplaceAll(QString::fromStdString(texts.StartHint));
     hide();
 }
 

@@ -17,9 +17,12 @@ QString TForm3::FirstName() const { return ui_->Edit1->text(); }
 QString TForm3::SecondName() const { return ui_->Edit2->text(); }
 
 void TForm3::Button1Click() {
-    const QLatin1String suffix(brimblet::texts::kPositionSuffix);
-    mainForm_.SetNameLabels(ui_->Edit1->text() + suffix, ui_->Edit2->text() + suffix);
-    mainForm_.Log().ReplaceAll(QLatin1String(brimblet::texts::kStartHint));
+    const brimblet::GameTexts& texts = mainForm_.GameRules().Texts();
+    const auto label = [&texts](const QString& name) {
+        return QString::fromStdString(texts.PositionOf(name.toStdString()));
+    };
+    mainForm_.SetNameLabels(label(ui_->Edit1->text()), label(ui_->Edit2->text()));
+    mainForm_.Log().ReplaceAll(QString::fromStdString(texts.StartHint));
     hide();
 }
 

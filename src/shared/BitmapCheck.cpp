@@ -26,8 +26,9 @@ std::uint16_t Little16(const unsigned char* at) {
     return static_cast<std::uint16_t>(at[0] | at[1] << 8);
 }
 
-[[noreturn]] void Damaged(const std::string& what) {
-    throw PictureError("Bitmap image is damaged: " + what);
+// `english` is one whole sentence, "Bitmap image is damaged: " and what is wrong.
+[[noreturn]] void Damaged(const char* english, std::initializer_list<TemplateValue> values = {}) {
+    throw PictureError(english, values);
 }
 
 bool KnownHeaderSize(std::uint32_t size) {
@@ -49,8 +50,20 @@ bool Paletted(int bitsPerPixel) { return bitsPerPixel <= 8; }
 
 }  // namespace
 
+PictureError::PictureError(const char* english, std::initializer_list<TemplateValue> values)
+    : std::runtime_error(FillTemplate(english, values)), english_(english) {
+    for (const TemplateValue& value : values) {
+        values_.emplace_back(value.first, value.second);
+    }
+}
+
+std::string PictureError::Text(const Catalogue& catalogue) const {
+    std::vector<TemplateValue> values(values_.begin(), values_.end());
+    return FillTemplate(catalogue.Text(english_), values.data(), values.size());
+}
+
 void FailCannotOpen(const std::string& fileName) {
-    throw PictureError("Cannot open file " + fileName);
+    throw PictureError(N_("Cannot open file {file}"), {{"file", fileName}});
 }
 
 BitmapStart CheckBitmapStart(const unsigned char* bytes, std::size_t count) {
@@ -58,10 +71,10 @@ BitmapStart CheckBitmapStart(const unsigned char* bytes, std::size_t count) {
         return BitmapStart::Empty;
     }
     if (count < kBitmapFileHeaderSize) {
-        throw PictureError("Stream read error");
+        throw PictureError(N_("Stream read error"));
     }
     if (bytes[0] != 'B' || bytes[1] != 'M') {
-        throw PictureError("Bitmap image is not valid");
+        throw PictureError(N_("Bitmap image is not valid"));
     }
     if (count >= kBitmapStartSize) {
         // Headers shorter than the Windows one are the old OS/2 header, with 16-bit sizes.
@@ -83,8 +96,8 @@ BitmapStart CheckBitmapStart(const unsigned char* bytes, std::size_t count) {
 
 void CheckPictureSize(std::int64_t width, std::int64_t height) {
     if (width * height > kMaxBitmapPixels) {
-        throw PictureError("Bitmap image is too large (" + std::to_string(width) + " x " +
-                           std::to_string(height) + " pixels)");
+        throw PictureError(N_("Bitmap image is too large ({width} x {height} pixels)"),
+                           {{"width", std::to_string(width)}, {"height", std::to_string(height)}});
     }
 }
 
@@ -94,15 +107,15 @@ BitmapDescription CheckBitmap(const unsigned char* bytes, std::size_t size) {
         return picture;
     }
     if (size < kBitmapFileHeaderSize + 4) {
-        Damaged("the header is cut short");
+        Damaged(N_("Bitmap image is damaged: the header is cut short"));
     }
     const unsigned char* h = bytes + kBitmapFileHeaderSize;
     const std::uint32_t headerSize = Little32(h);
     if (!KnownHeaderSize(headerSize)) {
-        Damaged("unknown header");
+        Damaged(N_("Bitmap image is damaged: unknown header"));
     }
     if (headerSize > size - kBitmapFileHeaderSize) {
-        Damaged("the header is cut short");
+        Damaged(N_("Bitmap image is damaged: the header is cut short"));
     }
     const bool core = headerSize == kCoreHeaderSize;
     // The OS/2 header's sizes are unsigned; the Windows header's height is negative for a
@@ -115,23 +128,23 @@ BitmapDescription CheckBitmap(const unsigned char* bytes, std::size_t size) {
     const std::uint32_t coloursUsed = core ? 0 : Little32(h + 32);
 
     if (width <= 0 || height == 0) {
-        Damaged("no pixels");
+        Damaged(N_("Bitmap image is damaged: no pixels"));
     }
     CheckPictureSize(width, std::llabs(height));
     if (planes != 1) {
-        Damaged("more than one plane");
+        Damaged(N_("Bitmap image is damaged: more than one plane"));
     }
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) {
-        Damaged("unsupported depth of " + std::to_string(bpp) + " bits");
+        Damaged(N_("Bitmap image is damaged: unsupported depth of {bits} bits"), {{"bits", std::to_string(bpp)}});
     }
     if (!(compression == kRgb || (compression == kRle8 && bpp == 8) ||
           (compression == kRle4 && bpp == 4) ||
           (compression == kBitFields && (bpp == 16 || bpp == 32)))) {
-        Damaged("unsupported compression");
+        Damaged(N_("Bitmap image is damaged: unsupported compression"));
     }
     const bool runs = compression == kRle8 || compression == kRle4;
     if (runs && height < 0) {
-        Damaged("a compressed picture stored top-down");
+        Damaged(N_("Bitmap image is damaged: a compressed picture stored top-down"));
     }
     picture.width = int(width);
     picture.height = int(std::llabs(height));
@@ -148,7 +161,7 @@ BitmapDescription CheckBitmap(const unsigned char* bytes, std::size_t size) {
         const unsigned char* from = h + kInfoHeaderSize;
         if (headerSize == kInfoHeaderSize) {
             if (size - at < 12) {
-                Damaged("the colour masks are cut short");
+                Damaged(N_("Bitmap image is damaged: the colour masks are cut short"));
             }
             at += 12;
         }
@@ -161,7 +174,7 @@ BitmapDescription CheckBitmap(const unsigned char* bytes, std::size_t size) {
     if (bpp == 16 || bpp == 32) {
         for (const std::uint32_t mask : picture.masks) {
             if (!UsableMask(mask, bpp)) {
-                Damaged("a colour mask that is not one run of bits");
+                Damaged(N_("Bitmap image is damaged: a colour mask that is not one run of bits"));
             }
         }
     }
@@ -172,11 +185,11 @@ BitmapDescription CheckBitmap(const unsigned char* bytes, std::size_t size) {
         const std::uint32_t most = 1u << bpp;
         const std::uint32_t entries = coloursUsed == 0 ? most : coloursUsed;
         if (entries > most) {
-            Damaged("a palette of " + std::to_string(coloursUsed) + " colours");
+            Damaged(N_("Bitmap image is damaged: a palette of {count} colours"), {{"count", std::to_string(coloursUsed)}});
         }
         const std::size_t entrySize = core ? 3 : 4;
         if ((size - at) / entrySize < entries) {
-            Damaged("the palette is cut short");
+            Damaged(N_("Bitmap image is damaged: the palette is cut short"));
         }
         picture.palette.reserve(entries);
         for (std::uint32_t i = 0; i < entries; ++i, at += entrySize) {
@@ -188,7 +201,7 @@ BitmapDescription CheckBitmap(const unsigned char* bytes, std::size_t size) {
     // The pixel data.
     const std::uint32_t offset = Little32(bytes + kPixelOffsetAt);
     if (offset < at || offset >= size) {
-        Damaged("the pixel data lies outside the file");
+        Damaged(N_("Bitmap image is damaged: the pixel data lies outside the file"));
     }
     picture.pixelOffset = offset;
     if (runs) {
@@ -200,7 +213,7 @@ BitmapDescription CheckBitmap(const unsigned char* bytes, std::size_t size) {
     } else {
         picture.stride = std::size_t((std::uint64_t(width) * std::uint64_t(bpp) + 31) / 32 * 4);
         if (std::uint64_t(picture.stride) * std::uint64_t(picture.height) > size - offset) {
-            Damaged("the pixel data is cut short");
+            Damaged(N_("Bitmap image is damaged: the pixel data is cut short"));
         }
         picture.pixelLength = picture.stride * std::size_t(picture.height);
     }
@@ -215,7 +228,7 @@ void ReadRuns(const BitmapDescription& picture, const unsigned char* bytes, cons
     std::size_t i = 0;
     auto take = [&](std::size_t n) {
         if (end - i < n) {
-            Damaged("the run-length data has no end mark");
+            Damaged(N_("Bitmap image is damaged: the run-length data has no end mark"));
         }
         const std::size_t from = i;
         i += n;
@@ -226,7 +239,7 @@ void ReadRuns(const BitmapDescription& picture, const unsigned char* bytes, cons
     int row = 0;
     auto place = [&](int count) {
         if (row >= picture.height || count > picture.width - x) {
-            Damaged("a run passes the edge of the picture");
+            Damaged(N_("Bitmap image is damaged: a run passes the edge of the picture"));
         }
     };
     auto set = [&](int k, unsigned index) {
@@ -247,7 +260,7 @@ void ReadRuns(const BitmapDescription& picture, const unsigned char* bytes, cons
         } else if (value == 0) {  // end of line
             x = 0;
             if (++row > picture.height) {
-                Damaged("a run passes the edge of the picture");
+                Damaged(N_("Bitmap image is damaged: a run passes the edge of the picture"));
             }
         } else if (value == 1) {  // end of the picture
             break;
@@ -256,7 +269,7 @@ void ReadRuns(const BitmapDescription& picture, const unsigned char* bytes, cons
             x += delta[0];
             row += delta[1];
             if (x > picture.width || row > picture.height) {
-                Damaged("a run passes the edge of the picture");
+                Damaged(N_("Bitmap image is damaged: a run passes the edge of the picture"));
             }
         } else {  // `value` indices stored as they are, padded to a whole 16-bit word
             const int n = int(value);

@@ -8,15 +8,25 @@
 #include <string>
 #include <vector>
 
+#include "Catalogue.h"
+
 // The checks every picture file passes before it is decoded, and the texts the player sees
 // when one fails. A file that passes is described plainly enough for any decoder to read
 // without looking outside the file's bytes (BitmapDescription).
 namespace brimblet {
 
-// A missing or bad picture file; what() is the text of the report.
+// A missing or bad picture file; what() is the text of the report in English.
 class PictureError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    // `english` is a text marked for the catalogue, its places filled from `values`.
+    explicit PictureError(const char* english, std::initializer_list<TemplateValue> values = {});
+
+    // The report's text in the player's language.
+    std::string Text(const Catalogue& catalogue) const;
+
+private:
+    const char* english_;
+    std::vector<std::pair<std::string, std::string>> values_;
 };
 
 // The bitmap file header; a file shorter than this cannot be a bitmap.

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "BitmapCheck.h"
+#include "BoardDescription.h"
 #include "DesignPictures.h"
 #include "Events.h"
 #include "Keys.h"
@@ -168,8 +169,7 @@ void TForm1::DrawCounters1(std::int32_t position1, std::int32_t position2) {
     page::SetText(position2_, std::to_string(position2));
     // What a screen reader says of the board follows every move.
     image1_.Element().call<void>("setAttribute", std::string("aria-description"),
-                                 "Green counter on square " + std::to_string(position1) +
-                                     ", magenta counter on square " + std::to_string(position2));
+                                 brimblet::BoardDescription(texts_, position1, position2));
 }
 
 void TForm1::ShowDieFace(std::int32_t value) { image2_.Draw(assets_.DieFace(value), 0, 0); }

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr const wchar_t* kPressAction = L"Press";
+constexpr const char* kPressAction = brimblet::N_("Press");
 
 // The accessibility and COM calls are loaded when a screen reader first asks, so that
 // start-up loads nothing for them.
@@ -55,8 +55,9 @@ bool Self(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHIL
 // the standard object's.
 class AccessibleControl final : public IAccessible {
 public:
-    AccessibleControl(HWND control, const AccessibleSpec& design, IAccessible* standard)
-        : control_(control), design_(design), standard_(standard) {}
+    AccessibleControl(HWND control, const AccessibleSpec& design, const brimblet::Catalogue& texts,
+                      IAccessible* standard)
+        : control_(control), design_(design), texts_(texts), standard_(standard) {}
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
@@ -99,7 +100,7 @@ public:
         if (!Self(child)) {
             return E_INVALIDARG;
         }
-        std::string text = design_.name != nullptr ? design_.name : "";
+        std::string text = design_.name != nullptr ? texts_.Text(design_.name) : "";
         if (design_.name == nullptr) {
             text =
                 WindowText(design_.nameFrom != 0 ? GetDlgItem(GetParent(control_), design_.nameFrom)
@@ -131,7 +132,7 @@ public:
             *action = nullptr;
             return S_FALSE;
         }
-        *action = String(kPressAction);
+        *action = String(Widen(texts_.Text(kPressAction)));
         return *action != nullptr ? S_OK : E_OUTOFMEMORY;
     }
     // "Press" is a click: it reaches the window as a click's notification does, once this
@@ -219,12 +220,14 @@ private:
 
     HWND control_;
     const AccessibleSpec& design_;
+    const brimblet::Catalogue& texts_;
     IAccessible* standard_;
     LONG references_ = 1;
 };
 
 // The answer to WM_GETOBJECT for a control's client area; 0 for any other request.
-LRESULT AnswerGetObject(HWND control, const AccessibleSpec& design, WPARAM wParam, LPARAM lParam) {
+LRESULT AnswerGetObject(HWND control, const AccessibleSpec& design, const brimblet::Catalogue& texts,
+                        WPARAM wParam, LPARAM lParam) {
     if (static_cast<LONG>(lParam) != static_cast<LONG>(OBJID_CLIENT)) {
         return 0;
     }
@@ -237,7 +240,7 @@ LRESULT AnswerGetObject(HWND control, const AccessibleSpec& design, WPARAM wPara
                                     reinterpret_cast<void**>(&standard)))) {
         standard = nullptr;
     }
-    auto* object = new AccessibleControl(control, design, standard);
+    auto* object = new AccessibleControl(control, design, texts, standard);
     const LRESULT answer = calls.lresultFromObject(IID_IAccessible, wParam, object);
     object->Release();
     return answer > 0 ? answer : 0;
@@ -250,13 +253,14 @@ constexpr const wchar_t* kSubclassProperty = L"BrimbletAccessible";
 struct Subclass {
     WNDPROC next;
     const AccessibleSpec* design;
+    const brimblet::Catalogue* texts;
 };
 
 LRESULT CALLBACK AccessibleProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto* subclass = static_cast<const Subclass*>(GetPropW(control, kSubclassProperty));
     const WNDPROC next = subclass->next;
     if (message == WM_GETOBJECT) {
-        if (const LRESULT answer = AnswerGetObject(control, *subclass->design, wParam, lParam)) {
+        if (const LRESULT answer = AnswerGetObject(control, *subclass->design, *subclass->texts, wParam, lParam)) {
             return answer;
         }
     } else if (message == WM_NCDESTROY) {
@@ -269,8 +273,8 @@ LRESULT CALLBACK AccessibleProcedure(HWND control, UINT message, WPARAM wParam, 
 
 }  // namespace
 
-void MakeAccessible(HWND control, const AccessibleSpec& design) {
-    auto* subclass = new Subclass{nullptr, &design};
+void MakeAccessible(HWND control, const AccessibleSpec& design, const brimblet::Catalogue& texts) {
+    auto* subclass = new Subclass{nullptr, &design, &texts};
     SetPropW(control, kSubclassProperty, subclass);
     subclass->next = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AccessibleProcedure)));

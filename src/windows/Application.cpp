@@ -4,6 +4,7 @@
 #include "Main.h"
 #include "MessageLoop.h"
 #include "PictureBox.h"
+#include "UserLanguages.h"
 #include "player1.h"
 #include "player2.h"
 
@@ -52,7 +53,9 @@ Application::~Application() {
 }
 
 void Application::CreateForms(const brimblet::UtcClock& clock) {
-    form1_ = std::make_unique<TForm1>(clock);
+    const brimblet::Catalogue& texts = brimblet::Catalogue::Preferred(UserLanguages());
+    SetReportLanguage(texts);
+    form1_ = std::make_unique<TForm1>(clock, texts);
     form1_->MakeMainWindow();
     form1_->Create();
     form2_ = std::make_unique<TForm2>(*form1_);  // their windows wait for their first showing

@@ -13,6 +13,7 @@
 
 namespace {
 
+using brimblet::N_;
 using brimblet::PictureError;
 
 }  // namespace
@@ -42,8 +43,8 @@ Bitmap DecodeBitmap(const unsigned char* bytes, std::size_t size) {
     HBITMAP dib = CreateDIBSection(dc, &target, DIB_RGB_COLORS, &pixels, nullptr, 0);
     if (dib == nullptr) {
         DeleteDC(dc);
-        throw PictureError("Out of memory for a picture of " + std::to_string(width) + " x " +
-                           std::to_string(rows) + " pixels");
+        throw PictureError(N_("Out of memory for a picture of {width} x {height} pixels"),
+                           {{"width", std::to_string(width)}, {"height", std::to_string(rows)}});
     }
     HGDIOBJ previous = SelectObject(dc, dib);
     const int drawn = StretchDIBits(dc, 0, 0, width, rows, 0, 0, width, rows, bits, info,
@@ -64,7 +65,7 @@ Bitmap DecodeBitmap(const unsigned char* bytes, std::size_t size) {
     DeleteObject(dib);
     DeleteDC(dc);
     if (bitmap.Empty()) {
-        throw PictureError("Bitmap image is damaged: the pixel data cannot be decoded");
+        throw PictureError(N_("Bitmap image is damaged: the pixel data cannot be decoded"));
     }
     return bitmap;
 }
@@ -92,7 +93,7 @@ Bitmap LoadBitmapFile(const char* fileName) {
     }
     CloseHandle(file);
     if (!ok) {
-        throw PictureError("Stream read error");
+        throw PictureError(N_("Stream read error"));
     }
     return DecodeBitmap(bytes.data(), bytes.size());
 }
@@ -109,7 +110,7 @@ ResourceBytes PictureResource(int id) {
     HGLOBAL loaded = found != nullptr ? LoadResource(nullptr, found) : nullptr;
     const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
     if (data == nullptr) {
-        throw PictureError("The built-in picture " + std::to_string(id) + " is missing");
+        throw PictureError(N_("The built-in picture {id} is missing"), {{"id", std::to_string(id)}});
     }
     return {static_cast<const unsigned char*>(data), SizeofResource(nullptr, found)};
 }

@@ -2,10 +2,13 @@
 
 #include <vector>
 
+#include "Text.h"
+
 namespace {
 
 std::function<HWND()> reportOwner;
 ReportSink reportSink;
+const brimblet::Catalogue* reportLanguage = &brimblet::Catalogue::English();
 
 BOOL CALLBACK DisableOne(HWND window, LPARAM disabled) {
     if (IsWindowVisible(window) && IsWindowEnabled(window)) {
@@ -18,6 +21,10 @@ BOOL CALLBACK DisableOne(HWND window, LPARAM disabled) {
 }  // namespace
 
 void SetReportOwner(std::function<HWND()> owner) { reportOwner = std::move(owner); }
+
+void SetReportLanguage(const brimblet::Catalogue& texts) { reportLanguage = &texts; }
+
+void ReportError(const std::exception* error) { ReportError(brimblet::ErrorText(error, *reportLanguage)); }
 
 ReportSink SetReportSink(ReportSink sink) {
     ReportSink previous = std::move(reportSink);
@@ -37,7 +44,7 @@ void ReportError(const std::string& text) {
     if (reportSink) {
         reportSink(message);
     } else {
-        MessageBoxA(reportOwner ? reportOwner() : nullptr, message.c_str(), "Brimblet",
+        MessageBoxW(reportOwner ? reportOwner() : nullptr, Widen(message).c_str(), L"Brimblet",
                     MB_OK | MB_ICONERROR);
     }
     for (HWND window : disabled) {

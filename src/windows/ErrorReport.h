@@ -6,11 +6,18 @@
 #include <functional>
 #include <string>
 
+#include "ErrorTexts.h"
+
 // The one error report: a message box owned by the application's window, captioned
 // "Brimblet", with the error's text followed by "." (always, so a text that ends in a full
 // stop shows two), a stop icon and one OK button. The program's other windows are disabled
 // while it is open; the window that was active before is active again afterwards.
 void ReportError(const std::string& text);
+// The report of what a handler threw, nullptr for what is no exception, in the report's language.
+void ReportError(const std::exception* error);
+
+// The language of the reports' texts (English until set); `texts` outlives the reports.
+void SetReportLanguage(const brimblet::Catalogue& texts);
 
 // Gives the window that owns the reports (the application's window), asked for when a report
 // is shown; an empty function leaves reports without an owner.
@@ -27,9 +34,9 @@ template <typename Handler> void Guarded(Handler&& handler) {
     try {
         handler();
     } catch (const std::exception& error) {
-        ReportError(error.what());
+        ReportError(&error);
     } catch (...) {
-        ReportError("Unexpected error");
+        ReportError(nullptr);
     }
 }
 

@@ -118,7 +118,8 @@ HFONT FontOf(const ControlSpec& c, const FormSpec& form, FontCache& fonts, int d
 
 }  // namespace
 
-void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts, int dpi) {
+void CreateControls(HWND parent, const FormSpec& form, const brimblet::Catalogue& texts, FontCache& fonts,
+                    int dpi) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
     SendMessageW(parent, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(form.font, dpi)), FALSE);
     // Each new control goes to the bottom of the stacking order, so the controls are created
@@ -149,7 +150,7 @@ void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts, int dpi
                                dpi, kFormColour};
         // An edit box gets its text after its font, so that it lays its lines out once.
         const bool edit = c.kind == ControlKind::Memo || c.kind == ControlKind::NameBox;
-        const std::wstring text = Widen(WithWindowsLineBreaks(c.text));
+        const std::wstring text = Widen(WithWindowsLineBreaks(texts.Text(c.text)));
         HFONT font = FontOf(c, form, fonts, dpi);
         const RECT at = PlaceOf(c, dpi, font, text);
         HWND control =
@@ -170,7 +171,7 @@ void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts, int dpi
         }
     }
     for (std::size_t i = 0; i < form.accessibleCount; ++i) {
-        MakeAccessible(GetDlgItem(parent, form.accessible[i].id), form.accessible[i]);
+        MakeAccessible(GetDlgItem(parent, form.accessible[i].id), form.accessible[i], texts);
     }
 }
 

@@ -7,6 +7,10 @@
 #include <string>
 
 #include "AccessibleControl.h"
+#include "MessageTemplate.h"
+
+// The tables mark their texts for the translators; CreateControls looks each up.
+using brimblet::N_;
 
 // A window's fixed layout, kept as data: one table of controls per window (MainLayout.h and
 // the dialogs' own), with the design's pixel values as they stand, read by CreateControls.
@@ -88,7 +92,8 @@ SIZE OuterSize(const FormSpec& form, int dpi = 96);
 // length of the design scaled to the DPI; stacks them in creation order where they overlap
 // and sets the tab order (which Windows takes from the stacking order: the tab stops go
 // first, in their order).
-void CreateControls(HWND parent, const FormSpec& form, FontCache& fonts, int dpi);
+void CreateControls(HWND parent, const FormSpec& form, const brimblet::Catalogue& texts, FontCache& fonts,
+                    int dpi);
 
 // For WM_CREATE: the DPI of the display the window opened on, the window's outer size made
 // the form's at that DPI if it was made for another.

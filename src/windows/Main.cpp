@@ -19,8 +19,8 @@ void TForm1::Register(HINSTANCE instance) {
     RegisterFormClass(instance, kForm.windowClass, &FormProcedure<TForm1>);
 }
 
-TForm1::TForm1(const brimblet::UtcClock& clock)
-    : formBrush_(CreateSolidBrush(kFormColour)), game_(*this, clock) {}
+TForm1::TForm1(const brimblet::UtcClock& clock, const brimblet::Catalogue& texts)
+    : texts_(texts), formBrush_(CreateSolidBrush(kFormColour)), game_(*this, clock, texts.Game()) {}
 
 TForm1::~TForm1() {
     if (window_ != nullptr) {
@@ -31,7 +31,7 @@ TForm1::~TForm1() {
 
 void TForm1::Create() {
     const SIZE outer = OuterSize(kForm, WindowDpi(nullptr));  // the system's; see WM_CREATE
-    CreateWindowExW(kForm.exStyle, kForm.windowClass, Widen(kForm.caption).c_str(), kForm.style,
+    CreateWindowExW(kForm.exStyle, kForm.windowClass, Widen(texts_.Text(kForm.caption)).c_str(), kForm.style,
                     CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr,
                     GetModuleHandleW(nullptr), this);
     Guarded([this] { FormCreate(); });
@@ -118,7 +118,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         dpi_ = FitToDisplay(window_, kForm);
-        CreateControls(window_, kForm, fonts_, dpi_);
+        CreateControls(window_, kForm, texts_, fonts_, dpi_);
         log_.Attach(Control(Memo1));
         return 0;
     case WM_COMMAND:

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Bitmap.h"
+#include "Catalogue.h"
 #include "Game.h"
 #include "GameAssets.h"
 #include "Layout.h"
@@ -24,7 +25,9 @@ class TForm1 final : private brimblet::Presentation {
 public:
     static void Register(HINSTANCE instance);
 
-    explicit TForm1(const brimblet::UtcClock& clock);
+    // Every text in the language of `texts`, which outlives the window.
+    explicit TForm1(const brimblet::UtcClock& clock,
+                    const brimblet::Catalogue& texts = brimblet::Catalogue::English());
     ~TForm1() override;
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
@@ -47,6 +50,7 @@ public:
     const brimblet::Game& GameRules() const { return game_; }
     brimblet::Game& GameRules() { return game_; }
     const GameAssets& Assets() const { return assets_; }
+    const brimblet::Catalogue& Texts() const { return texts_; }
 
     // The name dialogs whose boxes hold the players' names, and what their Ok writes.
     void SetNameDialogs(TForm2* onePlayer, TForm3* twoPlayers);
@@ -73,6 +77,7 @@ private:
     std::string NameBoxText(brimblet::NameBox box) const override;
     void ShowNameDialog(std::int32_t playMode) override;
 
+    const brimblet::Catalogue& texts_;
     HWND window_ = nullptr;
     HWND focus_ = nullptr;  // the control that has the focus while the window is active
     bool mainWindow_ = false;

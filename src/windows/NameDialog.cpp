@@ -41,7 +41,8 @@ HWND NameDialog::Handle() {
             RegisterFormClass(instance, form_.windowClass, &FormProcedure<NameDialog>);
         }
         const SIZE outer = OuterSize(form_, WindowDpi(nullptr));  // the system's; see WM_CREATE
-        CreateWindowExW(form_.exStyle, form_.windowClass, Widen(form_.caption).c_str(), form_.style,
+        CreateWindowExW(form_.exStyle, form_.windowClass, Widen(mainForm_.Texts().Text(form_.caption)).c_str(),
+                        form_.style,
                         CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, mainForm_.Handle(),
                         nullptr, instance, this);
         if (window_ == nullptr) {
@@ -87,7 +88,7 @@ LRESULT NameDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         dpi_ = FitToDisplay(window_, form_);
-        CreateControls(window_, form_, fonts_, dpi_);
+        CreateControls(window_, form_, mainForm_.Texts(), fonts_, dpi_);
         for (std::size_t i = 0; i < form_.controlCount; ++i) {
             if (form_.controls[i].kind == ControlKind::NameBox) {
                 editProcedure = reinterpret_cast<WNDPROC>(

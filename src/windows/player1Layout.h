@@ -19,10 +19,10 @@ enum ControlId : int {
 // clang-format off
 constexpr ControlSpec kControls[] = {
 //   id       name       kind                  left top width height text                        font          flags           tab picture max
-    {Label4,  "Label4",  ControlKind::Label,     5,  8, 183,  21, "Please enter your name: ",   &kTextFont,   0,               -1, 0,      0},
-    {Edit1,   "Edit1",   ControlKind::NameBox, 192,  8, 121,  29, "Player1",                   &kTextFont,   0,                0, 0,     10},
-    {Button1, "Button1", ControlKind::Button,   16, 32,  57,  17, "Ok",                        &kButtonFont, kDefaultButton,   1, 0,      0},
-    {Button2, "Button2", ControlKind::Button,   80, 32,  57,  17, "Cancel",                    &kButtonFont, 0,                2, 0,      0},
+    {Label4,  "Label4",  ControlKind::Label,     5,  8, 183,  21, N_("Please enter your name: "),   &kTextFont,   0,               -1, 0,      0},
+    {Edit1,   "Edit1",   ControlKind::NameBox, 192,  8, 121,  29, N_("Player1"),                   &kTextFont,   0,                0, 0,     10},
+    {Button1, "Button1", ControlKind::Button,   16, 32,  57,  17, N_("Ok"),                        &kButtonFont, kDefaultButton,   1, 0,      0},
+    {Button2, "Button2", ControlKind::Button,   80, 32,  57,  17, N_("Cancel"),                    &kButtonFont, 0,                2, 0,      0},
 };
 // clang-format on
 
@@ -30,7 +30,7 @@ constexpr ControlSpec kControls[] = {
 constexpr AccessibleSpec kAccessible[] = {{Edit1, ROLE_SYSTEM_TEXT, nullptr, Label4, false}};
 
 constexpr FormSpec kForm{L"TForm2",
-                         "One Player Game",
+                         N_("One Player Game"),
                          323,
                          57,
                          kNameDialogStyle,

@@ -10,8 +10,8 @@ std::string TForm3::FirstName() const { return Text(form3::Edit1); }
 std::string TForm3::SecondName() const { return Text(form3::Edit2); }
 
 void TForm3::Button1Click() {
-    using brimblet::texts::kPositionSuffix;
-    mainForm_.SetNameLabels(FirstName() + kPositionSuffix, SecondName() + kPositionSuffix);
-    mainForm_.Log().ReplaceAll(brimblet::texts::kStartHint);
+    const brimblet::GameTexts& texts = mainForm_.GameRules().Texts();
+    mainForm_.SetNameLabels(texts.PositionOf(FirstName()), texts.PositionOf(SecondName()));
+    mainForm_.Log().ReplaceAll(texts.StartHint);
     Close();
 }

@@ -1,0 +1,80 @@
+#!/usr/bin/env python3
+"""Compiles the translators' catalogue into the program, with no catalogue read at run time.
+
+  compile_catalogue.py table OUT.cpp LANG.po...     the table every build looks its texts up in
+  compile_catalogue.py loader IN.js OUT.js LANG.po... the page loader, its T("...") texts filled in
+
+Each PO file is checked and compiled by msgfmt first, so a file msgfmt refuses fails the build,
+and fuzzy or untranslated entries fall back to English as gettext's own do."""
+import gettext
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+
+def read_po(path):
+    """{english: text} of one PO file, as msgfmt compiles it."""
+    with tempfile.TemporaryDirectory() as folder:
+        mo = os.path.join(folder, "out.mo")
+        subprocess.run(["msgfmt", "--check", "-o", mo, path], check=True)
+        with open(mo, "rb") as f:
+            catalogue = gettext.GNUTranslations(f)._catalog
+    return {k: v for k, v in catalogue.items() if k and isinstance(k, str)}
+
+
+def languages(paths):
+    return [(os.path.splitext(os.path.basename(p))[0], read_po(p)) for p in sorted(paths)]
+
+
+def c_string(text):
+    out = '"'
+    for byte in text.encode("utf-8"):
+        ch = chr(byte)
+        if ch in '"\\':
+            out += "\\" + ch
+        elif 0x20 <= byte < 0x7F and ch != "?":  # "?" would start trigraphs in older modes
+            out += ch
+        else:
+            out += f"\\{byte:03o}"
+    return out + '"'
+
+
+def table(out, paths):
+    lines = ['// Made by tools/compile_catalogue.py from po/*.po at build time.',
+             '#include "Catalogue.h"', '', 'namespace brimblet {', '', 'namespace {']
+    found = languages(paths)
+    for code, texts in found:
+        lines.append(f"constexpr CatalogueEntry k_{code}[] = {{")
+        for english in sorted(texts, key=lambda t: t.encode("utf-8")):
+            lines.append(f"    {{{c_string(english)}, {c_string(texts[english])}}},")
+        lines.append("};")
+    lines += ["}  // namespace", "", "const CatalogueLanguage kCatalogueLanguages[] = {"]
+    lines += [f'    {{"{code}", k_{code}, sizeof k_{code} / sizeof k_{code}[0]}},' for code, _ in found]
+    lines += ["};", f"const std::size_t kCatalogueLanguageCount = {len(found)};", "", "}  // namespace brimblet", ""]
+    write_if_changed(out, "\n".join(lines))
+
+
+def loader(source, out, paths):
+    script = open(source, encoding="utf-8").read()
+    wanted = set(json.loads('"' + m + '"') for m in re.findall(r'\bT\("((?:[^"\\]|\\.)*)"\)', script))
+    texts = {code: {k: v for k, v in found.items() if k in wanted} for code, found in languages(paths)}
+    script = script.replace("@LOADER_TEXTS@", json.dumps(texts, ensure_ascii=False, sort_keys=True))
+    # All in ASCII, as escapes, so that the script reads the same whatever the page's encoding.
+    write_if_changed(out, "".join(c if ord(c) < 0x80 else f"\\u{ord(c):04x}" for c in script))
+
+
+def write_if_changed(path, text):
+    if os.path.exists(path) and open(path, encoding="utf-8").read() == text:
+        return
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(text)
+
+
+if __name__ == "__main__":
+    if sys.argv[1] == "table":
+        table(sys.argv[2], sys.argv[3:])
+    else:
+        loader(sys.argv[2], sys.argv[3], sys.argv[4:])
