@@ -15,11 +15,12 @@ import sys
 import tempfile
 
 
-def read_po(path):
-    """{english: text} of one PO file, as msgfmt compiles it."""
+def read_po(path, check=True):
+    """{english: text} of one PO file, as msgfmt compiles it (checked first, unless `check` is
+    false: a template's English copy has no translator's header)."""
     with tempfile.TemporaryDirectory() as folder:
         mo = os.path.join(folder, "out.mo")
-        subprocess.run(["msgfmt", "--check", "-o", mo, path], check=True)
+        subprocess.run(["msgfmt"] + (["--check"] if check else []) + ["-o", mo, path], check=True)
         with open(mo, "rb") as f:
             catalogue = gettext.GNUTranslations(f)._catalog
     return {k: v for k, v in catalogue.items() if k and isinstance(k, str)}

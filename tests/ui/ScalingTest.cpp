@@ -4,9 +4,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QProcess>
 #include <QStyle>
 #include <QStyleOptionButton>
+
+#include "Catalogue.h"
 
 #include "SquareCoords.h"
 #include "UiTestSupport.h"
@@ -61,29 +64,66 @@ private slots:
         QVERIFY(QRect(0, 224, 28, 28).contains(QRect(p.x, p.y, 16, 16)));
     }
 
-    void noTextIsCutOff() {
+    // Every text of every language, put in its control as the game puts it there, fits it
+    // whole: labels and buttons on one line, the name boxes' default names, each line of the
+    // log's first text, and the die's caption left of the die.
+    void noTextOfAnyLanguageIsCutOff() {
         PictureFolder folder;
         StartedGame g;
-        g.form1().show();
-        g.form1().ensurePolished();
-        for (const char* name :
-             {"Label1", "Label2", "Label3", "Label4", "position1", "position2"}) {
-            QLabel* label = g.label(name);
-            label->ensurePolished();
-            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <=
-                         label->contentsRect().width(),
-                     name);
-            QVERIFY2(label->fontMetrics().height() <= label->contentsRect().height() + 2, name);
+        QList<QWidget*> controls;
+        for (QWidget* window : {static_cast<QWidget*>(&g.form1()), static_cast<QWidget*>(&g.form2()),
+                                static_cast<QWidget*>(&g.form3())}) {
+            window->show();
+            controls += window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
         }
-        for (const char* name : {"Player1", "Player2", "Restart"}) {
-            QPushButton* button = g.button(name);
-            button->ensurePolished();
-            QStyleOptionButton option;
-            option.initFrom(button);
-            const QRect contents =
-                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= contents.width(),
-                     name);
+        QHash<QWidget*, QString> english;  // the tests run in English
+        for (QWidget* control : controls) {
+            if (auto* label = qobject_cast<QLabel*>(control)) {
+                english[control] = label->text();
+            } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+                english[control] = button->text();
+            } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
+                english[control] = box->text();
+            } else if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) {
+                english[control] = memo->toPlainText();
+            }
+        }
+        for (const brimblet::Catalogue& texts : brimblet::Catalogue::All()) {
+            const QString language = QString::fromUtf8(texts.Code().data(), int(texts.Code().size()));
+            const brimblet::GameTexts game = texts.Game();
+            const std::string name = texts.Text("Player1");
+            for (QWidget* control : controls) {
+                if (!english.contains(control) || english[control].isEmpty()) {
+                    continue;
+                }
+                const QString where = language + QLatin1Char(' ') + control->window()->objectName() +
+                                      QLatin1Char('.') + control->objectName();
+                const QString text = QString::fromUtf8(texts.Text(english[control].toUtf8().constData()));
+                QStringList shown{text};
+                if (control == g.label("Label2") || control == g.label("Label3")) {
+                    shown << QString::fromStdString(game.PositionOf(name)) << QString::fromStdString(game.FredsPosition);
+                }
+                if (qobject_cast<QPlainTextEdit*>(control)) {
+                    shown = text.split(QLatin1Char('\n'));
+                }
+                int room = control->contentsRect().width();
+                if (auto* button = qobject_cast<QPushButton*>(control)) {
+                    QStyleOptionButton option;
+                    option.initFrom(button);
+                    room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+                } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
+                    room -= box->textMargins().left() + box->textMargins().right() + 4;
+                } else if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) {
+                    room = memo->viewport()->width() - 2 * int(memo->document()->documentMargin());
+                } else if (control->objectName() == QLatin1String("Label4")  && control->window() == &g.form1()) {
+                    room = g.form1().findChild<QWidget*>(QStringLiteral("Image2"))->x() - control->x();
+                }
+                for (const QString& line : shown) {
+                    const int width = control->fontMetrics().horizontalAdvance(line);
+                    QVERIFY2(width <= room, qPrintable(where + QStringLiteral(": \"%1\" is %2 px, the control has %3")
+                                                           .arg(line).arg(width).arg(room)));
+                }
+            }
         }
     }
 
