@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Compiles the translators' catalogue into the program, with no catalogue read at run time.
 
-  compile_catalogue.py table OUT.cpp LANG.po...     the table every build looks its texts up in
+  compile_catalogue.py table OUT.cpp POT LANG.po...  the table every build looks its texts up in
   compile_catalogue.py loader IN.js OUT.js LANG.po... the page loader, its T("...") texts filled in
 
 Each PO file is checked and compiled by msgfmt first, so a file msgfmt refuses fails the build,
@@ -30,6 +30,26 @@ def languages(paths):
     return [(os.path.splitext(os.path.basename(p))[0], read_po(p)) for p in sorted(paths)]
 
 
+def program_texts(pot):
+    """The texts of a template that the programs look up: not those only the menu entry, the
+    AppStream metadata (data/) or the page's loader (which has its own) hold."""
+    wanted, places, msgid, reading = set(), [], None, False
+    for line in open(pot, encoding="utf-8").read().splitlines() + [""]:
+        if line.startswith("#:"):
+            places += line[2:].split()
+        elif line.startswith("msgid "):
+            msgid, reading = json.loads(line[6:]), True
+        elif line.startswith('"') and reading:
+            msgid += json.loads(line)
+        elif line.startswith("msgstr") or not line:
+            if msgid and any(not (p.startswith("data/") or p.startswith("src/web/loader.js")) for p in places):
+                wanted.add(msgid)
+            if not line:
+                places, msgid = [], None
+            reading = False
+    return wanted
+
+
 def c_string(text):
     out = '"'
     for byte in text.encode("utf-8"):
@@ -43,10 +63,11 @@ def c_string(text):
     return out + '"'
 
 
-def table(out, paths):
+def table(out, pot, paths):
     lines = ['// Made by tools/compile_catalogue.py from po/*.po at build time.',
              '#include "Catalogue.h"', '', 'namespace brimblet {', '', 'namespace {']
-    found = languages(paths)
+    wanted = program_texts(pot)
+    found = [(code, {k: v for k, v in texts.items() if k in wanted}) for code, texts in languages(paths)]
     for code, texts in found:
         lines.append(f"constexpr CatalogueEntry k_{code}[] = {{")
         for english in sorted(texts, key=lambda t: t.encode("utf-8")):
@@ -76,6 +97,6 @@ def write_if_changed(path, text):
 
 if __name__ == "__main__":
     if sys.argv[1] == "table":
-        table(sys.argv[2], sys.argv[3:])
+        table(sys.argv[2], sys.argv[3], sys.argv[4:])
     else:
         loader(sys.argv[2], sys.argv[3], sys.argv[4:])

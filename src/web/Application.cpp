@@ -2,13 +2,16 @@
 
 #include <exception>
 
+#include "ErrorTexts.h"
 #include "Main.h"
+#include "PageTexts.h"
 #include "Page.h"
 #include "player1.h"
 #include "player2.h"
 
 Application::Application()
-    : events_([this](const std::string& errorText) { ReportError(errorText); }) {
+    : texts_(page_texts::Choose()),
+      events_([this](const std::exception* error) { ReportError(brimblet::ErrorText(error, texts_)); }) {
     report_.Connect(events_);
     events_.AfterEach([this] { KeepSession(); });
 }
@@ -37,12 +40,13 @@ void Application::KeepForOffline() {
 // if any, comes before the main window shows.
 void Application::CreateForms(const FetchedPictures& files) {
     page::SetHidden(page::ById("Loading"), true);
-    form1_ = std::make_unique<TForm1>(events_, clock_);
+    page_texts::Translate(texts_);
+    form1_ = std::make_unique<TForm1>(events_, clock_, texts_);
     std::string failure;
     try {
         form1_->FormCreate(files);
     } catch (const std::exception& error) {
-        failure = error.what();
+        failure = brimblet::ErrorText(&error, texts_);
     }
     form2_ = std::make_unique<TForm2>(*form1_, events_);
     form3_ = std::make_unique<TForm3>(*form1_, events_);

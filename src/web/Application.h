@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "Catalogue.h"
 #include "ErrorReport.h"
 #include "Events.h"
 #include "PictureFetch.h"
@@ -35,6 +36,7 @@ private:
     void ReportError(const std::string& errorText);
     void KeepSession();
 
+    const brimblet::Catalogue& texts_;  // the player's language
     ErrorReport report_;
     Events events_;
     brimblet::SystemUtcClock clock_;  // the browser's clock

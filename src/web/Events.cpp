@@ -44,8 +44,8 @@ void Events::Run(const std::function<void()>& work) {
     try {
         work();
     } catch (const std::exception& error) {
-        report_(error.what());
+        report_(&error);
     } catch (...) {
-        report_("Unexpected error");
+        report_(nullptr);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <emscripten/val.h>
 
+#include <exception>
 #include <functional>
 #include <string>
 
@@ -11,7 +12,8 @@
 class Events {
 public:
     using Handler = std::function<void(emscripten::val event)>;
-    using Report = std::function<void(const std::string& errorText)>;
+    // What a handler threw, nullptr for what is no exception.
+    using Report = std::function<void(const std::exception* error)>;
 
     explicit Events(Report report) : report_(std::move(report)) {}
     Events(const Events&) = delete;

@@ -32,13 +32,13 @@ brimblet::Pixels LoadPicture(const FetchedPictures& files, const char* fileName)
 
 }  // namespace
 
-TForm1::TForm1(Events& events, const brimblet::UtcClock& clock)
+TForm1::TForm1(Events& events, const brimblet::UtcClock& clock, const brimblet::Catalogue& texts)
     : form_(page::ById("TForm1")), image1_(page::ById("Image1")), image2_(page::ById("Image2")),
       image3_(page::ById("Image3").call<val>("querySelector", std::string("canvas"))),
       image4_(page::ById("Image4").call<val>("querySelector", std::string("canvas"))),
       position1_(page::ById("position1")), position2_(page::ById("position2")),
       label2_(page::ById("Label2")), label3_(page::ById("Label3")),
-      log_(page::ById("Memo1")), game_(*this, clock) {
+      log_(page::ById("Memo1")), texts_(texts), game_(*this, clock, texts.Game()) {
     image1_.SetDesign(DesignPictureOf(DesignPictureId::Board));
     image2_.SetDesign(DesignPictureOf(DesignPictureId::Die));
     image3_.SetDesign(DesignPictureOf(DesignPictureId::Counter1));

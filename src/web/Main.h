@@ -2,6 +2,7 @@
 
 #include <emscripten/val.h>
 
+#include "Catalogue.h"
 #include "Game.h"
 #include "GameAssets.h"
 #include "MessageLog.h"
@@ -23,7 +24,8 @@ using GameAssets = brimblet::GameAssets<brimblet::Pixels>;
 // brimblet::Game.
 class TForm1 : private brimblet::Presentation {
 public:
-    TForm1(Events& events, const brimblet::UtcClock& clock);
+    // Every text in the language of `texts`, which outlives the window.
+    TForm1(Events& events, const brimblet::UtcClock& clock, const brimblet::Catalogue& texts);
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
 
@@ -35,6 +37,7 @@ public:
     // What the name windows' Ok writes.
     void SetNameLabels(const std::string& player1, const std::string& player2);
     MessageLog& Log() { return log_; }
+    const brimblet::Game& GameRules() const { return game_; }
 
     // What the tab keeps of the window, and the window as an earlier page of the tab left it.
     void Keep(brimblet::TabSession& session) const;
@@ -77,6 +80,7 @@ private:
     emscripten::val label2_;  // the name labels, read whenever the tab keeps the game
     emscripten::val label3_;
     MessageLog log_;
+    const brimblet::Catalogue& texts_;
     brimblet::Game game_;
     GameAssets assets_;
     emscripten::val lastFocus_ = emscripten::val::null();

@@ -8,8 +8,8 @@ TForm2::TForm2(TForm1& mainForm, Events& events) : NameDialog("TForm2", mainForm
 }
 
 void TForm2::Button1Click() {
-    mainForm_.SetNameLabels(PlayerName() + brimblet::texts::kPositionSuffix,
-                            brimblet::texts::kFredsPosition);
-    mainForm_.Log().ReplaceAll(brimblet::texts::kStartHint);
+    const brimblet::GameTexts& texts = mainForm_.GameRules().Texts();
+    mainForm_.SetNameLabels(texts.PositionOf(PlayerName()), texts.FredsPosition);
+    mainForm_.Log().ReplaceAll(texts.StartHint);
     Close();
 }

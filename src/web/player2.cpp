@@ -9,8 +9,8 @@ TForm3::TForm3(TForm1& mainForm, Events& events) : NameDialog("TForm3", mainForm
 }
 
 void TForm3::Button1Click() {
-    mainForm_.SetNameLabels(FirstName() + brimblet::texts::kPositionSuffix,
-                            SecondName() + brimblet::texts::kPositionSuffix);
-    mainForm_.Log().ReplaceAll(brimblet::texts::kStartHint);
+    const brimblet::GameTexts& texts = mainForm_.GameRules().Texts();
+    mainForm_.SetNameLabels(texts.PositionOf(FirstName()), texts.PositionOf(SecondName()));
+    mainForm_.Log().ReplaceAll(texts.StartHint);
     Close();
 }

@@ -151,6 +151,9 @@ class Chromium(SeleniumEngine):
                   "disable-background-networking", "disable-component-update", "window-size=900,700"):
             o.add_argument("--" + a)
         o.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
+        if os.environ.get("BRIMBLET_BROWSER_LANGUAGE"):  # the player's language, as the browser's settings give it
+            o.add_argument("--lang=" + os.environ["BRIMBLET_BROWSER_LANGUAGE"])
+            o.add_experimental_option("prefs", {"intl.accept_languages": os.environ["BRIMBLET_BROWSER_LANGUAGE"]})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=o)
         self.cdp("Page.addScriptToEvaluateOnNewDocument", source=clock)
 

@@ -8,7 +8,9 @@ const browser = await puppeteer.launch({
   browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
   // The closed network here: nothing of Mozilla's is asked for.
   extraPrefsFirefox: {'network.captive-portal-service.enabled': false, 'app.update.enabled': false,
-                      'browser.safebrowsing.update.enabled': false, 'network.connectivity-service.enabled': false},
+                      'browser.safebrowsing.update.enabled': false, 'network.connectivity-service.enabled': false,
+                      // The player's language, as the browser's settings give it.
+                      ...(process.env.BRIMBLET_BROWSER_LANGUAGE ? {'intl.accept_languages': process.env.BRIMBLET_BROWSER_LANGUAGE} : {})},
 });
 const page = (await browser.pages())[0] || await browser.newPage();
 const sleep = seconds => new Promise(done => setTimeout(done, seconds * 1000));

@@ -2,7 +2,9 @@
 """Plays the built site in Chromium, Firefox or WebKit (engines.py) as players would, each click
 checked against the rules written out again (Model), the browser's clock fixed from outside the
 page; the host made slow, hanging, failing or missing files.
-usage: play.py chromium|firefox|webkit SITE TRANSCRIPT [one-player | two-players | broken-files]..."""
+usage: play.py chromium|firefox|webkit SITE TRANSCRIPT [one-player | two-players | broken-files | LANGUAGE]...
+A LANGUAGE ("de") plays the transcript of that language, TRANSCRIPT with the language before
+its ".log", in a browser set to that language (BRIMBLET_BROWSER_LANGUAGE, which engines.py reads)."""
 import base64
 import functools
 import http.server
@@ -27,6 +29,8 @@ sys.path.insert(0, os.path.join(HERE, "..", "windows"))  # the board as the Wind
 from referee import JUMPS, read_bmp, square_at  # noqa: E402
 sys.path.insert(0, os.path.join(HERE, "..", "support"))
 from layout_record import differences, from_listing, read_record  # noqa: E402
+sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
+from compile_catalogue import read_po  # noqa: E402
 
 # The page's clock as the desktop builds' tests script theirs: each reading takes the next of the
 # times pushed (ms after midnight UTC), and the last is read again until another is pushed.
@@ -40,6 +44,12 @@ CLOCK = """(() => {
   }
   window.Date = FixedDate;
   window.testClock = { push: ms => readings.push(ms), reads: () => reads, real: RealDate };
+  // A page opened with ?languages=ja-JP,de is told those are the player's languages.
+  const listed = new URLSearchParams(location.search).get("languages");
+  if (listed) {
+    Object.defineProperty(Navigator.prototype, "languages", { get: () => listed.split(",") });
+    Object.defineProperty(Navigator.prototype, "language", { get: () => listed.split(",")[0] });
+  }
 })();"""
 
 # The page's state as one object: the log's lines, the read-outs, the labels and the windows.
@@ -562,6 +572,84 @@ def broken_files(page, site, pictures):
         restart_and_throw(page, model, name)
 
 
+# Each control's text in each language, put in as the game puts it, measured as the page draws it:
+# labels and buttons on one line, each line of the log's first text, the name boxes' default
+# names, and the die's caption left of the die. Gives what does not fit.
+FITS = """const [languages, position] = arguments, clipped = [];
+const controls = [...document.querySelectorAll('#TForm1 [id], .window.dialog .client > *, .window.dialog .caption span')];
+const english = new Map(controls.map(e => [e, e.tagName === 'INPUT' ? e.value : e.textContent]));
+const width = (e, text) => {
+  const probe = document.createElement('span'), style = getComputedStyle(e);
+  probe.style.cssText = 'position: absolute; visibility: hidden; white-space: pre';
+  probe.style.font = style.font;
+  probe.style.letterSpacing = style.letterSpacing;
+  probe.textContent = text;
+  document.body.append(probe);
+  const w = probe.getBoundingClientRect().width;
+  probe.remove();
+  return w;
+};
+const room = e => {
+  const style = getComputedStyle(e), box = e.getBoundingClientRect();
+  if (e.id === 'Label4') return document.getElementById('Image2').getBoundingClientRect().left - box.left;
+  return e.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+};
+for (const [code, texts] of Object.entries(languages)) {
+  for (const [e, text] of english) {
+    if (!text.trim() || !(text in texts) || e.closest('[hidden]')) continue;
+    let shown = texts[text].split('\\n');
+    if (e.id === 'Label2' || e.id === 'Label3') shown = [texts[text], texts[position].replace('{name}', texts['Player1']), texts['Freds position:']];
+    for (const line of shown) {
+      const w = width(e, line), r = room(e);
+      if (w > r + 0.5) clipped.push(`${code} ${e.closest('.window').id}.${e.id || e.className}: "${line}" is ${w.toFixed(1)} px in ${r.toFixed(1)}`);
+    }
+  }
+}
+return clipped;"""
+
+
+def in_language(page, site, transcript, language, texts):
+    """The browser set to the language: the page speaks it (its lang too) and plays its transcript,
+    a name typed in letters of Europe's languages shows in the labels and log as typed, every
+    language's texts fit their controls, and the choice follows navigator.languages (fr-CA, ja)."""
+    url = site.copy("site")
+    page.resize(900, 760)
+    page.open(url)
+    mine = texts[language]
+    seen = page.js("const t = id => document.getElementById(id); return [document.documentElement.lang, t('Player1').textContent, t('Memo1').textContent,"
+                   " t('TForm2-Edit1').value, t('TForm3-caption').textContent, t('Image1').getAttribute('aria-label')]")
+    check(seen == [language, mine["1 Player"], mine["Welcome to \nBrimblet.\nPlease choose the number \nof players:"],
+                   mine["Player1"], mine["Two Player Game"], mine["Board"]], f"{page.name} in {language}: {seen}")
+    page.js("for (const w of ['TForm2', 'TForm3']) document.getElementById(w).hidden = false")  # measured as shown
+    clipped = page.js(FITS, texts, "{name}s position:")
+    page.js("for (const w of ['TForm2', 'TForm3']) document.getElementById(w).hidden = true")
+    check(not clipped, f"{page.name}: texts cut off:\n  " + "\n  ".join(clipped))
+    model = Model()
+    page.click("#Player1")
+    page.fill("#TForm2-Edit1", "Łucja Zoë")  # 9 letters
+    page.key("Enter")
+    check(page.js(STATE)["labels"] == [mine["{name}s position:"].replace("{name}", "Łucja Zoë"), mine["Freds position:"]],
+          f"{page.name}: the labels are {page.js(STATE)['labels']}")
+    then = model.click(page)
+    page.click("#Image2")
+    then()
+    first = [line.replace(mine["Player1"], "Łucja Zoë") for line in transcript[0]]
+    check(page.js(STATE)["log"] == first, f"{page.name}: the named player's first click shows {page.js(STATE)['log']}")
+    page.open(url)
+    model = Model()
+    page.click("#Player1")
+    page.key("Enter")
+    for n, lines in enumerate(transcript, 1):
+        model.click(page)
+        page.click("#Image2")
+        s = page.js(STATE)
+        check(s["log"] == lines, f"{page.name} in {language}, click {n}: {s['log']}, the transcript says {lines}")
+    for listed, want in (("fr-CA,en", "fr"), ("ja-JP", "en"), ("ja,pt-BR", "pt")):
+        page.open(url + "?languages=" + listed)
+        got = page.js("return [document.documentElement.lang, document.getElementById('Restart').textContent]")
+        check(got == [want, texts.get(want, {}).get("Restart", "Restart")], f"{page.name}: languages {listed} give {got}")
+
+
 def main():
     engine, site_folder, transcript_file = sys.argv[1:4]
     transcript = [block.splitlines()[1:] for block in open(transcript_file, encoding="utf-8").read().split("# click ")[1:]]
@@ -569,6 +657,14 @@ def main():
     games = {"one-player": lambda page, site: one_player(page, site, pictures, transcript),
              "two-players": lambda page, site: two_players(page, site, pictures),
              "broken-files": lambda page, site: broken_files(page, site, pictures)}
+    po = os.path.join(HERE, "..", "..", "po")
+    for name in sys.argv[4:]:
+        if os.path.exists(os.path.join(po, name + ".po")):
+            texts = {f[:-3]: read_po(os.path.join(po, f)) for f in os.listdir(po) if f.endswith(".po")}
+            own = [block.splitlines()[1:] for block in open(transcript_file.replace(".log", f".{name}.log"),
+                                                           encoding="utf-8").read().split("# click ")[1:]]
+            games[name] = functools.partial(lambda page, site, t, n: in_language(page, site, t, n, texts), t=own, n=name)
+            os.environ["BRIMBLET_BROWSER_LANGUAGE"] = name
     for name in sys.argv[4:] or games:
         page = ENGINES[engine](CLOCK)
         site = Site(site_folder, page)

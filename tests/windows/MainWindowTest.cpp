@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "Catalogue.h"
 #include "MainLayout.h"
 #include "MessageLoop.h"
 #include "SquareCoords.h"
 #include "Text.h"
 #include "Transcript.h"
 #include "WindowsTestSupport.h"
+#include "UserLanguages.h"
+#include "player1.h"
 #include "player1Layout.h"
 
 namespace {
@@ -291,7 +296,9 @@ TEST(MainWindow, DrawingIsAnOpaqueCopyClippedToThePictureBoxesBitmap) {
 
 TEST(MainWindow, AWholeOnePlayerGameReadsAsTheTranscriptWithCountersDieAndReadOuts) {
     using brimblet::testing::Transcript;
-    const Transcript expected = Transcript::Read(BRIMBLET_TRANSCRIPT);
+    // In English, or in the language the test is run under with that language's transcript.
+    const char* path = std::getenv("BRIMBLET_TRANSCRIPT");
+    const Transcript expected = Transcript::Read(path != nullptr ? path : BRIMBLET_TRANSCRIPT);
     ASSERT_FALSE(expected.clicks.empty());
     PictureFolder folder;
     StartedGame g;
@@ -317,6 +324,25 @@ TEST(MainWindow, AWholeOnePlayerGameReadsAsTheTranscriptWithCountersDieAndReadOu
     }
     EXPECT_EQ(click, expected.clicks.size());
     EXPECT_EQ(g.State().GameActive, 0);
+}
+
+// The user's preferred languages choose the game's (run under LANG with the code expected in
+// BRIMBLET_LANGUAGE): every text of the windows and the rules' messages are that language's.
+TEST(MainWindow, SpeaksTheFirstOfTheUsersLanguagesThatTheGameHas) {
+    const char* expected = std::getenv("BRIMBLET_LANGUAGE");
+    if (expected == nullptr) {
+        GTEST_SKIP() << "run under a language of the user's";
+    }
+    const brimblet::Catalogue& texts = brimblet::Catalogue::Preferred(UserLanguages());
+    EXPECT_EQ(texts.Code(), expected);
+    PictureFolder folder;
+    StartedGame g;
+    EXPECT_EQ(g.Text(Restart), texts.Text("Restart"));
+    EXPECT_EQ(WindowText(g.form.Handle()), "Brimblet");
+    g.Press(Player1);
+    g.form2.Button1Click();
+    EXPECT_EQ(g.Log(), std::vector<std::string>{texts.Text("To start the game click on the die!")});
+    EXPECT_EQ(g.Text(Label3), texts.Text("Freds position:"));
 }
 
 }  // namespace

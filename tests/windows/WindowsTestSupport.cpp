@@ -1,5 +1,7 @@
 #include "WindowsTestSupport.h"
 
+#include <sstream>
+
 #include <fstream>
 #include <iterator>
 
@@ -139,32 +141,57 @@ void ExpectLayout(HWND window, const FormSpec& form, int dpi) {
 
 void ExpectTextsFit(HWND window, const FormSpec& form) {
     SCOPED_TRACE(form.caption);
-    for (std::size_t i = 0; i < form.controlCount; ++i) {
-        const ControlSpec& c = form.controls[i];
-        if (c.kind != ControlKind::Label && c.kind != ControlKind::Button &&
-            c.kind != ControlKind::NameBox) {
-            continue;
+    const int dpi = WindowDpi(window);
+    for (const brimblet::Catalogue& texts : brimblet::Catalogue::All()) {
+        SCOPED_TRACE(std::string(texts.Code()));
+        const brimblet::GameTexts game = texts.Game();
+        for (std::size_t i = 0; i < form.controlCount; ++i) {
+            const ControlSpec& c = form.controls[i];
+            if (c.kind == ControlKind::Bevel || c.kind == ControlKind::Picture || *c.text == '\0') {
+                continue;
+            }
+            SCOPED_TRACE(c.name);
+            HWND control = GetDlgItem(window, c.id);
+            // What the game shows there in this language: the design's text, each line of the
+            // log's first text, and the name labels as Ok writes them.
+            std::vector<std::string> shown{texts.Text(c.text)};
+            if (c.kind == ControlKind::Memo) {
+                shown.clear();
+                std::istringstream lines(texts.Text(c.text));
+                for (std::string line; std::getline(lines, line);) {
+                    shown.push_back(line);
+                }
+            }
+            if (c.name == std::string("Label2") || c.name == std::string("Label3")) {
+                shown.push_back(game.PositionOf(texts.Text("Player1")));
+                shown.push_back(game.FredsPosition);
+            }
+            RECT inside{};
+            GetClientRect(control, &inside);
+            if (c.kind == ControlKind::Memo || c.kind == ControlKind::NameBox) {
+                SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&inside));
+            }
+            // A label that sizes itself has the design's width for its text.
+            const int room = (c.flags & kAutoSize) != 0 ? MulDiv(c.width, dpi, 96) : inside.right - inside.left;
+            // A button draws a raised edge of two pixels around its text.
+            const int edge = c.kind == ControlKind::Button ? 2 : 0;
+            HDC dc = GetDC(control);
+            HGDIOBJ previous =
+                SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+            TEXTMETRICW metrics{};
+            GetTextMetricsW(dc, &metrics);
+            for (const std::string& line : shown) {
+                const std::wstring text = Widen(line);
+                SIZE extent{};
+                GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+                EXPECT_LE(extent.cx, room - 2 * edge) << line;
+                // The design's heights are character heights: the blank leading above them may
+                // touch the edge, the letters may not.
+                EXPECT_LE(extent.cy - metrics.tmInternalLeading, inside.bottom - inside.top) << line;
+            }
+            SelectObject(dc, previous);
+            ReleaseDC(control, dc);
         }
-        SCOPED_TRACE(c.name);
-        HWND control = GetDlgItem(window, c.id);
-        const std::wstring text = Widen(WindowText(control));
-        HDC dc = GetDC(control);
-        HGDIOBJ previous =
-            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(dc, &metrics);
-        SelectObject(dc, previous);
-        ReleaseDC(control, dc);
-        RECT inside{};
-        GetClientRect(control, &inside);
-        // A button draws a raised edge of two pixels around its text.
-        const int edge = c.kind == ControlKind::Button ? 2 : 0;
-        EXPECT_LE(extent.cx, inside.right - 2 * edge) << Narrow(text);
-        // The design's heights are character heights: the blank leading above them may
-        // touch the edge, the letters may not.
-        EXPECT_LE(extent.cy - metrics.tmInternalLeading, inside.bottom) << Narrow(text);
     }
 }
 

@@ -75,7 +75,8 @@ public:
 // the design scaled to the DPI.
 void ExpectLayout(HWND window, const FormSpec& form, int dpi = 96);
 
-// Every label, button and name box is large enough for its text in its own font.
+// Every label, button, name box and line of the log is large enough for its text in its own
+// font, in every language the game has.
 void ExpectTextsFit(HWND window, const FormSpec& form);
 
 // The pixels of a picture file, as the program loads it.
