@@ -24,7 +24,7 @@ packages=(
 # With --windows: what the Windows program needs too. It is cross-built with mingw-w64 (posix
 # threads, for GoogleTest) and tested under 32-bit Wine, from Debian's i386 architecture, with
 # the free faces that stand in for its fonts.
-windows_packages=(g++-mingw-w64-i686-posix googletest wine wine32:i386 fonts-liberation nsis zip unzip wixl msitools)
+windows_packages=(g++-mingw-w64-i686-posix googletest wine wine32:i386 fonts-liberation nsis zip unzip wixl msitools locales)
 # With --web: the browser build alone. Debian's emscripten (GoogleTest's sources are built with
 # it), the font the site ships and fontTools, which cuts it to the page's letters, and the three
 # engines its tests play in: Chromium and WebKitGTK's MiniBrowser (in Xvfb) driven by Selenium,

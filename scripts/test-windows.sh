@@ -30,6 +30,14 @@ trap stop EXIT
 source tests/support/x11.sh
 start_display 1024x768
 
+# The languages the tests run the game in: Wine takes the user's language from LANG only where
+# the locale is compiled, so they are compiled here, into the build folder (LOCPATH).
+mkdir -p "$build/locales"
+for locale in de_DE pl_PL fr_CA ja_JP; do
+    [ -d "$build/locales/$locale.UTF-8" ] || localedef -i "$locale" -f UTF-8 "$build/locales/$locale.UTF-8" 2>/dev/null ||
+        [ -d "$build/locales/$locale.UTF-8" ]
+done
+
 # A fresh prefix each run (its first start takes seconds), with the free faces that stand in
 # for the game's fonts, and its server kept up for the whole run so that each test is quick.
 rm -rf "$WINEPREFIX"

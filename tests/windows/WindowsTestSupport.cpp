@@ -1,5 +1,6 @@
 #include "WindowsTestSupport.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include <fstream>
@@ -139,9 +140,20 @@ void ExpectLayout(HWND window, const FormSpec& form, int dpi) {
     }
 }
 
+namespace {
+
+// A control's place in its window's client area.
+RECT Placed(HWND window, HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+}  // namespace
+
 void ExpectTextsFit(HWND window, const FormSpec& form) {
     SCOPED_TRACE(form.caption);
-    const int dpi = WindowDpi(window);
     for (const brimblet::Catalogue& texts : brimblet::Catalogue::All()) {
         SCOPED_TRACE(std::string(texts.Code()));
         const brimblet::GameTexts game = texts.Game();
@@ -171,8 +183,21 @@ void ExpectTextsFit(HWND window, const FormSpec& form) {
             if (c.kind == ControlKind::Memo || c.kind == ControlKind::NameBox) {
                 SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&inside));
             }
-            // A label that sizes itself has the design's width for its text.
-            const int room = (c.flags & kAutoSize) != 0 ? MulDiv(c.width, dpi, 96) : inside.right - inside.left;
+            // A label that sizes itself has the room up to the next control to its right, or to
+            // the window's edge.
+            int room = inside.right - inside.left;
+            if ((c.flags & kAutoSize) != 0) {
+                RECT own = Placed(window, control);
+                RECT client{};
+                GetClientRect(window, &client);
+                room = client.right - own.left;
+                for (std::size_t j = 0; j < form.controlCount; ++j) {
+                    const RECT other = Placed(window, GetDlgItem(window, form.controls[j].id));
+                    if (j != i && other.left > own.left && other.top < own.bottom && other.bottom > own.top) {
+                        room = std::min(room, static_cast<int>(other.left - own.left));
+                    }
+                }
+            }
             // A button draws a raised edge of two pixels around its text.
             const int edge = c.kind == ControlKind::Button ? 2 : 0;
             HDC dc = GetDC(control);
