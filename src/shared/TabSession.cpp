@@ -119,9 +119,11 @@ std::optional<std::size_t> Characters(const std::string& text, bool lineBreaks) 
     return count;
 }
 
+// What a name box can hold: 10 characters as the player sees them, in no more UTF-16 than the
+// box takes (each unit at most three bytes of UTF-8).
 bool IsName(const std::string& text) {
-    const auto count = Characters(text, false);
-    return count && *count <= kMaxNameCharacters;
+    return Characters(text, false) && VisibleCharacters(text) <= kNameCharacters &&
+           text.size() <= 3 * kNameBoxUnits;
 }
 
 bool ReadWindow(Reader& in, NameWindowSession& w) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "GameState.h"
+#include "NameLength.h"
 
 namespace brimblet {
 
@@ -34,7 +35,6 @@ struct TabSession {
     std::int32_t FrontWindow = 0;  // the play mode of the name window in front, 0 for none yet
 };
 
-constexpr std::size_t kMaxNameCharacters = 10;   // what a name box takes
 constexpr std::size_t kMaxLabelBytes = 256;
 constexpr std::size_t kMaxLogBytes = 1 << 20;
 constexpr std::int32_t kMaxWindowOffset = 100000;  // far beyond any screen; placement clamps

@@ -5,6 +5,7 @@
 
 #include "Events.h"
 #include "Main.h"
+#include "NameLength.h"
 #include "Page.h"
 #include "Placement.h"
 
@@ -48,8 +49,19 @@ std::string NameDialog::NameIn(const std::string& boxName) const {
 void NameDialog::WatchNameBox(const std::string& name) {
     val box = Control(name);
     boxes_.push_back(box);
-    // Every letter typed is kept for the tab, as every handler's change is (Application).
-    events_.Listen(box, "input", [](val) {});
+    // Every letter typed is kept for the tab, as every handler's change is (Application). A
+    // name longer than 10 characters as the player sees them is refused: the box is as it was.
+    events_.Listen(box, "beforeinput", [box](val) mutable {
+        box.set("brimbletBefore", box["value"]);
+        box.set("brimbletCaret", box["selectionStart"]);
+    });
+    events_.Listen(box, "input", [box](val) mutable {
+        if (brimblet::VisibleCharacters(box["value"].as<std::string>()) > brimblet::kNameCharacters &&
+            box["brimbletBefore"].isString()) {
+            box.set("value", box["brimbletBefore"]);
+            box.call<void>("setSelectionRange", box["brimbletCaret"], box["brimbletCaret"]);
+        }
+    });
     events_.Listen(box, "pointerdown", [this](val) { mouseFocus_ = true; });
     events_.Listen(box, "pointerup", [this](val) { mouseFocus_ = false; });
     events_.Listen(box, "focus", [this, box](val) {

@@ -1,5 +1,7 @@
 #include "Layout.h"
 
+#include "NameLength.h"
+
 #include <algorithm>
 #include <cwchar>
 #include <vector>
@@ -166,8 +168,8 @@ void CreateControls(HWND parent, const FormSpec& form, const brimblet::Catalogue
             editProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
                 control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MemoProcedure)));
         }
-        if (c.maxLength > 0) {
-            SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(c.maxLength), 0);
+        if (c.maxLength > 0) {  // characters as the player sees them, which the box's owner counts
+            SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(brimblet::kNameBoxUnits), 0);
         }
     }
     for (std::size_t i = 0; i < form.accessibleCount; ++i) {

@@ -55,7 +55,7 @@ struct ControlSpec {
     unsigned flags;
     int tabOrder;   // -1: not a tab stop
     int picture;    // the built-in picture's resource id, or 0
-    int maxLength;  // name boxes: the most characters they take, or 0
+    int maxLength;  // name boxes: the most characters they take as the player sees them, or 0
 };
 
 struct FormSpec {

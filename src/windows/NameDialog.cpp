@@ -5,6 +5,7 @@
 #include "Dpi.h"
 #include "FormProcedure.h"
 #include "Main.h"
+#include "NameLength.h"
 #include "Text.h"
 
 namespace {
@@ -13,8 +14,25 @@ WNDPROC editProcedure = nullptr;
 
 // A name box selects its whole text when it gets the focus by the keyboard or by the
 // program, and leaves a mouse click to place the caret.
+// What a player types, pastes or composes.
+bool Types(UINT message) {
+    return message == WM_CHAR || message == WM_PASTE || message == WM_IME_CHAR || message == EM_REPLACESEL;
+}
+
 LRESULT CALLBACK NameBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool typed = Types(message);
+    const std::string before = typed ? WindowText(box) : std::string();
+    DWORD start = 0;
+    DWORD end = 0;
+    if (typed) {
+        SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    }
     const LRESULT result = CallWindowProcW(editProcedure, box, message, wParam, lParam);
+    // A name longer than 10 characters as the player sees them is refused: the box is as it was.
+    if (typed && brimblet::VisibleCharacters(WindowText(box)) > brimblet::kNameCharacters) {
+        SetWindowTextW(box, Widen(before).c_str());
+        SendMessageW(box, EM_SETSEL, start, end);
+    }
     if (message == WM_SETFOCUS && (GetKeyState(VK_LBUTTON) & 0x8000) == 0) {
         SendMessageW(box, EM_SETSEL, 0, -1);
     }

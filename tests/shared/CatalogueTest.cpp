@@ -3,6 +3,7 @@
 #include "BitmapCheck.h"
 #include "Catalogue.h"
 #include "ErrorTexts.h"
+#include "NameLength.h"
 
 using brimblet::Catalogue;
 
@@ -58,4 +59,15 @@ TEST(CatalogueTest, reportsAPictureFileInThePlayersLanguageWithItsNameAndNumbers
     EXPECT_EQ(brimblet::ErrorText(nullptr, french), "Erreur inattendue");
     const std::runtime_error fault("The page has no element Memo1");
     EXPECT_EQ(brimblet::ErrorText(&fault, french), "The page has no element Memo1");
+}
+
+TEST(CatalogueTest, countsANamesCharactersAsThePlayerSeesThem) {
+    using brimblet::VisibleCharacters;
+    EXPECT_EQ(VisibleCharacters("Annabelle-"), 10u);
+    EXPECT_EQ(VisibleCharacters("\xC5\x81ucja Zo\xC3\xAB"), 9u);               // Łucja Zoë, ë one code point
+    EXPECT_EQ(VisibleCharacters("Zoe\xCC\x88"), 3u);                            // e and its two dots
+    EXPECT_EQ(VisibleCharacters("\xF0\x9F\x91\x8B\xF0\x9F\x8F\xBD!"), 2u);      // a waving hand, tanned
+    EXPECT_EQ(VisibleCharacters("\xF0\x9F\x87\xB5\xF0\x9F\x87\xB1\xF0\x9F\x87\xA9\xF0\x9F\x87\xAA"), 2u);  // PL, DE
+    EXPECT_EQ(VisibleCharacters("\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7"), 1u);  // woman, joiner, girl
+    EXPECT_EQ(VisibleCharacters("\xCC\x88\xFF\xC3"), 3u);  // a lone mark, then bytes that are no UTF-8
 }
