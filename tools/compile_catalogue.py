@@ -3,10 +3,12 @@
 
   compile_catalogue.py table OUT.cpp POT LANG.po...  the table every build looks its texts up in
   compile_catalogue.py loader IN.js OUT.js LANG.po... the page loader, its T("...") texts filled in
+  compile_catalogue.py page IN.html OUT.html LANG.po... the page, its <noscript> text in every language
 
 Each PO file is checked and compiled by msgfmt first, so a file msgfmt refuses fails the build,
 and fuzzy or untranslated entries fall back to English as gettext's own do."""
 import gettext
+import html
 import json
 import os
 import re
@@ -88,6 +90,17 @@ def loader(source, out, paths):
     write_if_changed(out, "".join(c if ord(c) < 0x80 else f"\\u{ord(c):04x}" for c in script))
 
 
+def page(source, out, paths):
+    """A page without scripts cannot ask for the player's languages, so what it says then is
+    said in all of them, each marked with its own, English first."""
+    text = open(source, encoding="utf-8").read()
+    start, end = text.index("<noscript>") + len("<noscript>"), text.index("</noscript>")
+    english = text[start:end]
+    said = [f"<p>{english}</p>"] + [f'<p lang="{code}">{html.escape(found[english])}</p>'
+                                    for code, found in languages(paths) if found.get(english)]
+    write_if_changed(out, text[:start] + "".join(said) + text[end:])
+
+
 def write_if_changed(path, text):
     if os.path.exists(path) and open(path, encoding="utf-8").read() == text:
         return
@@ -98,5 +111,7 @@ def write_if_changed(path, text):
 if __name__ == "__main__":
     if sys.argv[1] == "table":
         table(sys.argv[2], sys.argv[3], sys.argv[4:])
+    elif sys.argv[1] == "page":
+        page(sys.argv[2], sys.argv[3], sys.argv[4:])
     else:
         loader(sys.argv[2], sys.argv[3], sys.argv[4:])

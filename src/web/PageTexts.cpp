@@ -35,8 +35,9 @@ const brimblet::Catalogue& Choose() {
     const val navigator = val::global("navigator");
     std::vector<std::string> languages;
     const val listed = navigator["languages"];
-    if (!listed.isUndefined() && !listed.isNull()) {
-        languages = emscripten::vecFromJSArray<std::string>(listed);
+    const int count = listed.isUndefined() || listed.isNull() ? 0 : listed["length"].as<int>();
+    for (int i = 0; i < count; ++i) {
+        languages.push_back(listed[i].as<std::string>());
     }
     if (navigator["language"].isString()) {
         languages.push_back(navigator["language"].as<std::string>());

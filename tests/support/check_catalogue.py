@@ -4,7 +4,9 @@
 - msgfmt --check passes for every language of po/LINGUAS;
 - po/brimblet.pot holds exactly the texts tools/update_pot.sh finds in the sources today;
 - every text of the template is translated in every language, none fuzzy, none left empty,
-  each with the same places ({name}, {file}...) and, where the English has line breaks, as many."""
+  each with the same places ({name}, {file}...) and, where the English has line breaks, as many;
+- every letter of every translation is in the letters the page's fonts are cut to, and (where
+  fontTools is at hand) in both Comic Neue faces the windows use."""
 import os
 import re
 import subprocess
@@ -21,6 +23,29 @@ def msgids(pot):
         english = os.path.join(folder, "en.po")
         subprocess.run(["msgen", "-o", english, pot], check=True)
         return set(read_po(english, check=False))
+
+
+def letters_of_the_page(root):
+    """The code points the page's fonts keep (font_letters in src/web/CMakeLists.txt)."""
+    cmake = open(os.path.join(root, "src", "web", "CMakeLists.txt")).read()
+    ranges = re.search(r'set\(font_letters "([^"]+)"\)', cmake).group(1).replace("U+", "").split(",")
+    kept = set()
+    for r in ranges:
+        low, _, high = r.partition("-")
+        kept.update(range(int(low, 16), int(high or low, 16) + 1))
+    return kept
+
+
+def letters_of_the_faces():
+    try:
+        from fontTools.ttLib import TTFont
+    except ImportError:
+        return None
+    faces = [f"/usr/share/fonts/opentype/comic-neue/ComicNeue-{w}.otf" for w in ("Regular", "Bold")]
+    if not all(os.path.exists(f) for f in faces):
+        return None
+    maps = [set(TTFont(f).getBestCmap()) for f in faces]
+    return maps[0] & maps[1]
 
 
 def main(root):
@@ -43,8 +68,13 @@ def main(root):
         problems.append(f"brimblet.pot still has {text!r}, which no source holds: run tools/update_pot.sh")
     lines = open(os.path.join(root, "po", "LINGUAS")).read().splitlines()
     languages = [w for line in lines if not line.startswith("#") for w in line.split()]
+    page, faces = letters_of_the_page(root), letters_of_the_faces()
     for language in languages:
         translated = read_po(os.path.join(root, "po", language + ".po"))  # msgfmt --check first
+        letters = {c for text in translated.values() for c in text if c not in "\n"}
+        missing = sorted(c for c in letters if ord(c) not in page or (faces is not None and ord(c) not in faces))
+        if missing:
+            problems.append(f"{language}: letters the fonts lack: {missing}")
         for english in sorted(wanted):
             text = translated.get(english, "")
             if not text:
