@@ -1,3 +1,4 @@
+#include "Catalogue.h"
 #include "Transcript.h"
 #include "UiTestSupport.h"
 
@@ -42,6 +43,23 @@ private slots:
         }
         QCOMPARE(std::size_t(click), expected.clicks.size());
         QCOMPARE(g.state().GameActive, std::uint8_t(0));
+    }
+
+    // Run under a language of the player's, the code expected in BRIMBLET_LANGUAGE: the windows'
+    // texts are that language's, and so are the rules' messages.
+    void speaksTheFirstOfThePlayersLanguagesThatTheGameHas() {
+        const QByteArray expected = qgetenv("BRIMBLET_LANGUAGE");
+        if (expected.isEmpty()) {
+            QSKIP("run under a language of the player's");
+        }
+        const brimblet::Catalogue& texts = static_cast<BrimbletApplication*>(qApp)->Texts();
+        QCOMPARE(QByteArray(texts.Code().data(), int(texts.Code().size())), expected);
+        PictureFolder folder;
+        StartedGame g;
+        QCOMPARE(g.button("Restart")->text(), QString::fromUtf8(texts.Text("Restart")));
+        QCOMPARE(g.form3().windowTitle(), QString::fromUtf8(texts.Text("Two Player Game")));
+        g.button("Restart")->click();
+        QCOMPARE(g.log(), QStringList{QString::fromUtf8(texts.Text("Press one of the buttons for different players."))});
     }
 };
 
