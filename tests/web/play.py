@@ -538,8 +538,12 @@ def broken_files(page, site, pictures):
         page.cdp("Network.emulateNetworkConditions", offline=False, latency=0, downloadThroughput=-1, uploadThroughput=-1)
         page.cdp("Emulation.setScriptExecutionDisabled", value=True)  # JavaScript switched off: the page says so
         page.driver.get(site.copy("no-script"))
-        shown = page.cdp("Runtime.evaluate", expression="document.body.innerText", returnByValue=True)["result"]["value"]
-        check(shown.strip() == "Brimblet needs JavaScript and WebAssembly to play.", f"with no JavaScript the page shows {shown!r}")
+        shown = page.cdp("Runtime.evaluate", returnByValue=True, expression=
+                         "[...document.querySelectorAll('noscript p')].map(p => [p.lang, p.innerText])")["result"]["value"]
+        langs = [lang for lang, _ in shown]  # said in every language, each marked with its own
+        check(shown[:1] == [["", "Brimblet needs JavaScript and WebAssembly to play."]] and
+              langs[1:] == sorted(f[:-3] for f in os.listdir(os.path.join(HERE, "..", "..", "po")) if f.endswith(".po")),
+              f"with no JavaScript the page shows {shown!r}")
         page.cdp("Emulation.setScriptExecutionDisabled", value=False)
     for name, change, text in [
         ("missing-module", lambda f: os.remove(f"{f}/brimblet.wasm"), "Cannot open file brimblet.wasm. "),
