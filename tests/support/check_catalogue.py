@@ -25,27 +25,21 @@ def msgids(pot):
         return set(read_po(english, check=False))
 
 
-def letters_of_the_page(root):
-    """The code points the page's fonts keep (font_letters in src/web/CMakeLists.txt)."""
+def letters_of_the_fonts(root):
+    """The code points the page's fonts keep (font_letters in src/web/CMakeLists.txt), and of
+    those, where fontTools is at hand, the ones both Comic Neue faces have."""
     cmake = open(os.path.join(root, "src", "web", "CMakeLists.txt")).read()
-    ranges = re.search(r'set\(font_letters "([^"]+)"\)', cmake).group(1).replace("U+", "").split(",")
     kept = set()
-    for r in ranges:
+    for r in re.search(r'set\(font_letters "([^"]+)"\)', cmake).group(1).replace("U+", "").split(","):
         low, _, high = r.partition("-")
         kept.update(range(int(low, 16), int(high or low, 16) + 1))
-    return kept
-
-
-def letters_of_the_faces():
     try:
         from fontTools.ttLib import TTFont
-    except ImportError:
-        return None
-    faces = [f"/usr/share/fonts/opentype/comic-neue/ComicNeue-{w}.otf" for w in ("Regular", "Bold")]
-    if not all(os.path.exists(f) for f in faces):
-        return None
-    maps = [set(TTFont(f).getBestCmap()) for f in faces]
-    return maps[0] & maps[1]
+        for weight in ("Regular", "Bold"):
+            kept &= set(TTFont(f"/usr/share/fonts/opentype/comic-neue/ComicNeue-{weight}.otf").getBestCmap())
+    except (ImportError, OSError):
+        pass
+    return kept
 
 
 def main(root):
@@ -68,11 +62,11 @@ def main(root):
         problems.append(f"brimblet.pot still has {text!r}, which no source holds: run tools/update_pot.sh")
     lines = open(os.path.join(root, "po", "LINGUAS")).read().splitlines()
     languages = [w for line in lines if not line.startswith("#") for w in line.split()]
-    page, faces = letters_of_the_page(root), letters_of_the_faces()
+    fonts = letters_of_the_fonts(root)
     for language in languages:
         translated = read_po(os.path.join(root, "po", language + ".po"))  # msgfmt --check first
         letters = {c for text in translated.values() for c in text if c not in "\n"}
-        missing = sorted(c for c in letters if ord(c) not in page or (faces is not None and ord(c) not in faces))
+        missing = sorted(c for c in letters if ord(c) not in fonts)
         if missing:
             problems.append(f"{language}: letters the fonts lack: {missing}")
         for english in sorted(wanted):
