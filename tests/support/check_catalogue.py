@@ -1,33 +1,25 @@
 #!/usr/bin/env python3
-"""check_catalogue.py ROOT: the translators' catalogue is whole and current.
-
-- msgfmt --check passes for every language of po/LINGUAS;
-- po/brimblet.pot holds exactly the texts tools/update_pot.sh finds in the sources today;
-- every text of the template is translated in every language, none fuzzy, none left empty,
-  each with the same places ({name}, {file}...) and, where the English has line breaks, as many;
-- every letter of every translation is in the letters the page's fonts are cut to, and (where
-  fontTools is at hand) in both Comic Neue faces the windows use."""
+"""check_catalogue.py ROOT: po/brimblet.pot holds exactly the texts tools/update_pot.sh finds in
+the sources today, and every language of po/LINGUAS passes msgfmt --check and translates each
+of them (not fuzzy, not empty) with the same places and line breaks, in letters that both
+Comic Neue faces (where fontTools is at hand) and the page's cut of them have."""
 import os
 import re
 import subprocess
 import sys
 import tempfile
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "tools"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
 from compile_catalogue import read_po  # noqa: E402
 
 
 def msgids(pot):
-    """The English texts of a template, through msgen (each text its own translation)."""
     with tempfile.TemporaryDirectory() as folder:
-        english = os.path.join(folder, "en.po")
-        subprocess.run(["msgen", "-o", english, pot], check=True)
-        return set(read_po(english, check=False))
+        subprocess.run(["msgen", "-o", folder + "/en.po", pot], check=True)
+        return set(read_po(folder + "/en.po", check=False))
 
 
 def letters_of_the_fonts(root):
-    """The code points the page's fonts keep (font_letters in src/web/CMakeLists.txt), and of
-    those, where fontTools is at hand, the ones both Comic Neue faces have."""
     cmake = open(os.path.join(root, "src", "web", "CMakeLists.txt")).read()
     kept = set()
     for r in re.search(r'set\(font_letters "([^"]+)"\)', cmake).group(1).replace("U+", "").split(","):
@@ -44,39 +36,23 @@ def letters_of_the_fonts(root):
 
 def main(root):
     root = os.path.abspath(root)
-    problems = []
-    pot = os.path.join(root, "po", "brimblet.pot")
-    wanted = msgids(pot)
-    with tempfile.TemporaryDirectory() as copy:
-        subprocess.run(["cp", "-r", os.path.join(root, "tools"), os.path.join(root, "po"), copy], check=True)
+    wanted = msgids(os.path.join(root, "po", "brimblet.pot"))
+    with tempfile.TemporaryDirectory() as copy:  # the template made afresh beside the sources
+        subprocess.run(["cp", "-r", root + "/tools", root + "/po", copy], check=True)
         for part in ("src", "data"):
             os.symlink(os.path.join(root, part), os.path.join(copy, part))
-        made = subprocess.run(["sh", os.path.join(copy, "tools", "update_pot.sh")], capture_output=True, text=True)
-        if made.returncode != 0:
-            print(made.stderr)
-            return 1
-        fresh = msgids(os.path.join(copy, "po", "brimblet.pot"))
-    for text in sorted(fresh - wanted):
-        problems.append(f"brimblet.pot lacks {text!r}: run tools/update_pot.sh")
-    for text in sorted(wanted - fresh):
-        problems.append(f"brimblet.pot still has {text!r}, which no source holds: run tools/update_pot.sh")
-    lines = open(os.path.join(root, "po", "LINGUAS")).read().splitlines()
-    languages = [w for line in lines if not line.startswith("#") for w in line.split()]
+        subprocess.run(["sh", copy + "/tools/update_pot.sh"], check=True, capture_output=True)
+        fresh = msgids(copy + "/po/brimblet.pot")
+    problems = [f"brimblet.pot lacks {t!r} or still has it: run tools/update_pot.sh" for t in sorted(fresh ^ wanted)]
+    languages = [w for line in open(root + "/po/LINGUAS") if not line.startswith("#") for w in line.split()]
     fonts = letters_of_the_fonts(root)
+    places = lambda text: (sorted(re.findall(r"\{\w+\}", text)), text.count("\n"))  # noqa: E731
     for language in languages:
         translated = read_po(os.path.join(root, "po", language + ".po"))  # msgfmt --check first
-        letters = {c for text in translated.values() for c in text if c not in "\n"}
-        missing = sorted(c for c in letters if ord(c) not in fonts)
-        if missing:
-            problems.append(f"{language}: letters the fonts lack: {missing}")
-        for english in sorted(wanted):
-            text = translated.get(english, "")
-            if not text:
-                problems.append(f"{language}: not translated (or fuzzy): {english!r}")
-            elif sorted(re.findall(r"\{\w+\}", text)) != sorted(re.findall(r"\{\w+\}", english)):
-                problems.append(f"{language}: the places of {english!r} are not kept in {text!r}")
-            elif text.count("\n") != english.count("\n"):
-                problems.append(f"{language}: {english!r} has {english.count(chr(10))} line breaks, {text!r} another number")
+        problems += [f"{language}: not translated, fuzzy, or its places or lines lost: {english!r}"
+                     for english in sorted(wanted) if not translated.get(english) or places(translated[english]) != places(english)]
+        missing = sorted({c for text in translated.values() for c in text if c != "\n" and ord(c) not in fonts})
+        problems += [f"{language}: letters the fonts lack: {missing}"] if missing else []
     print("\n".join(problems) or f"{len(wanted)} texts, each translated in {', '.join(languages)}")
     return 1 if problems else 0
 

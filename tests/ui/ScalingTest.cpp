@@ -66,46 +66,26 @@ private slots:
 
     // Every text of every language, put in its control as the game puts it there, fits it
     // whole: labels and buttons on one line, the name boxes' default names, each line of the
-    // log's first text, and the die's caption left of the die.
+    // log's first text, the name labels as Ok writes them, and the die's caption left of the die.
     void noTextOfAnyLanguageIsCutOff() {
         PictureFolder folder;
         StartedGame g;
-        QList<QWidget*> controls;
+        QHash<QWidget*, QString> english;  // the tests run in English
         for (QWidget* window : {static_cast<QWidget*>(&g.form1()), static_cast<QWidget*>(&g.form2()),
                                 static_cast<QWidget*>(&g.form3())}) {
             window->show();
-            controls += window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-        }
-        QHash<QWidget*, QString> english;  // the tests run in English
-        for (QWidget* control : controls) {
-            if (auto* label = qobject_cast<QLabel*>(control)) {
-                english[control] = label->text();
-            } else if (auto* button = qobject_cast<QPushButton*>(control)) {
-                english[control] = button->text();
-            } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
-                english[control] = box->text();
-            } else if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) {
-                english[control] = memo->toPlainText();
+            for (QWidget* c : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                const QVariant text = c->property(qobject_cast<QPlainTextEdit*>(c) ? "plainText" : "text");
+                if (!text.toString().isEmpty()) {
+                    english[c] = text.toString();
+                }
             }
         }
         for (const brimblet::Catalogue& texts : brimblet::Catalogue::All()) {
-            const QString language = QString::fromUtf8(texts.Code().data(), int(texts.Code().size()));
             const brimblet::GameTexts game = texts.Game();
-            const std::string name = texts.Text("Player1");
-            for (QWidget* control : controls) {
-                if (!english.contains(control) || english[control].isEmpty()) {
-                    continue;
-                }
-                const QString where = language + QLatin1Char(' ') + control->window()->objectName() +
-                                      QLatin1Char('.') + control->objectName();
-                const QString text = QString::fromUtf8(texts.Text(english[control].toUtf8().constData()));
-                QStringList shown{text};
-                if (control == g.label("Label2") || control == g.label("Label3")) {
-                    shown << QString::fromStdString(game.PositionOf(name)) << QString::fromStdString(game.FredsPosition);
-                }
-                if (qobject_cast<QPlainTextEdit*>(control)) {
-                    shown = text.split(QLatin1Char('\n'));
-                }
+            for (auto c = english.cbegin(); c != english.cend(); ++c) {
+                QWidget* control = c.key();
+                QStringList shown = QString::fromUtf8(texts.Text(c.value().toUtf8().constData())).split(QLatin1Char('\n'));
                 int room = control->contentsRect().width();
                 if (auto* button = qobject_cast<QPushButton*>(control)) {
                     QStyleOptionButton option;
@@ -115,13 +95,17 @@ private slots:
                     room -= box->textMargins().left() + box->textMargins().right() + 4;
                 } else if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) {
                     room = memo->viewport()->width() - 2 * int(memo->document()->documentMargin());
-                } else if (control->objectName() == QLatin1String("Label4")  && control->window() == &g.form1()) {
+                } else if (control == g.label("Label4")) {
                     room = g.form1().findChild<QWidget*>(QStringLiteral("Image2"))->x() - control->x();
+                } else if (control == g.label("Label2") || control == g.label("Label3")) {
+                    shown << QString::fromStdString(game.PositionOf(texts.Text("Player1")))
+                          << QString::fromStdString(game.FredsPosition);
                 }
                 for (const QString& line : shown) {
                     const int width = control->fontMetrics().horizontalAdvance(line);
-                    QVERIFY2(width <= room, qPrintable(where + QStringLiteral(": \"%1\" is %2 px, the control has %3")
-                                                           .arg(line).arg(width).arg(room)));
+                    QVERIFY2(width <= room, qPrintable(QStringLiteral("%1 %2: \"%3\" is %4 px, the control has %5")
+                                                           .arg(QString::fromUtf8(texts.Code().data(), int(texts.Code().size())),
+                                                                control->objectName(), line).arg(width).arg(room)));
                 }
             }
         }

