@@ -6,8 +6,29 @@ endif()
 add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 WIN32_LEAN_AND_MEAN NOMINMAX)
 
 include(CTest)
+# The program we ship is the 32-bit one. A 64-bit build of the same sources is what the tests
+# run under 64-bit Wine on a machine that runs no 32-bit program: there, the checks of the
+# release and of the shipped program read the 32-bit build in BRIMBLET_SHIPPED_BUILD, and what
+# would have to run a 32-bit program is skipped, for BRIMBLET_NO_32_BIT_REASON.
+set(BRIMBLET_SHIPPED_BUILD ${CMAKE_BINARY_DIR} CACHE PATH "The build folder of the 32-bit program we ship")
+set(BRIMBLET_NO_32_BIT_REASON "" CACHE STRING "Why this build's tests run no 32-bit program, if they do not")
+add_compile_options(-Wall -Wextra)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    if(BRIMBLET_NO_32_BIT_REASON STREQUAL "")
+        set(BRIMBLET_NO_32_BIT_REASON "the tests run on the 64-bit build" CACHE STRING "" FORCE)
+    endif()
+endif()
 if(CMAKE_CROSSCOMPILING)
     set(BRIMBLET_WINEPREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
+    set(BRIMBLET_WINE_PATH "")
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+        # Wine's own commands, made 64-bit, first on the tests' PATH.
+        set(BRIMBLET_WINE_PATH ${CMAKE_BINARY_DIR}/wine64)
+        file(MAKE_DIRECTORY ${BRIMBLET_WINE_PATH})
+        foreach(command wine wine64 wineserver wineboot winepath msiexec)
+            file(CREATE_LINK ${PROJECT_SOURCE_DIR}/tests/windows/wine64.sh ${BRIMBLET_WINE_PATH}/${command} SYMBOLIC)
+        endforeach()
+    endif()
     configure_file(${PROJECT_SOURCE_DIR}/tests/windows/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh
         FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                          WORLD_READ WORLD_EXECUTE @ONLY)

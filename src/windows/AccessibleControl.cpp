@@ -64,7 +64,7 @@ public:
         if (out == nullptr) {
             return E_POINTER;
         }
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible)) {
             *out = static_cast<IAccessible*>(this);
             AddRef();
             return S_OK;
@@ -236,12 +236,12 @@ LRESULT AnswerGetObject(HWND control, const AccessibleSpec& design, const brimbl
         return 0;
     }
     IAccessible* standard = nullptr;
-    if (FAILED(calls.createStandard(control, OBJID_CLIENT, IID_IAccessible,
+    if (FAILED(calls.createStandard(control, OBJID_CLIENT, __uuidof(IAccessible),
                                     reinterpret_cast<void**>(&standard)))) {
         standard = nullptr;
     }
     auto* object = new AccessibleControl(control, design, texts, standard);
-    const LRESULT answer = calls.lresultFromObject(IID_IAccessible, wParam, object);
+    const LRESULT answer = calls.lresultFromObject(__uuidof(IAccessible), wParam, object);
     object->Release();
     return answer > 0 ? answer : 0;
 }

@@ -101,6 +101,7 @@ Bytes File(std::int32_t width, std::int32_t height, int bpp, std::uint32_t compr
     b[28] = static_cast<unsigned char>(bpp);
     Put32(b, 30, compression);
     Put32(b, 46, std::uint32_t(palette.size() / 4));
+    b.reserve(offset + pixels.size());  // GCC 12 warns of a bound it imagines otherwise
     b.insert(b.end(), masks.begin(), masks.end());
     b.insert(b.end(), palette.begin(), palette.end());
     b.insert(b.end(), pixels.begin(), pixels.end());

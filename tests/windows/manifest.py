@@ -1,16 +1,21 @@
 #!/usr/bin/env python3
-"""Reads the application manifest out of a built Windows program (resource 1 of type 24 in
-its PE resource table) and checks what it declares: per-monitor DPI awareness (v2, with per
-monitor as the fallback), the Windows versions 7 to 11, and asInvoker; with --installer, only
-that the installer asks for no elevation.
+"""Reads the program we ship without running it. Its PE headers: a 32-bit (PE32, i386)
+Windows GUI program that imports Windows' own DLLs only, and whose version resource gives the
+project's version. Its application manifest (resource 1 of type 24): per-monitor DPI awareness
+(v2, with per monitor as the fallback), the Windows versions 7 to 11, and asInvoker. With
+--installer, only that the installer's manifest asks for no elevation.
 
-usage: manifest.py brimblet.exe | manifest.py --installer brimblet-<version>-win32.exe
+usage: manifest.py brimblet.exe <version> | manifest.py --installer brimblet-<version>-win32.exe
 """
 import struct
 import sys
 import xml.etree.ElementTree as ElementTree
 
 RT_MANIFEST = 24
+RT_VERSION = 16
+# What Windows itself brings: a program linked statically needs no DLL of mingw's beside it.
+WINDOWS_DLLS = {"advapi32.dll", "comctl32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll", "ole32.dll",
+                "oleacc.dll", "oleaut32.dll", "shell32.dll", "user32.dll"}
 SUPPORTED_OS = {
     "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}": "Windows 7",
     "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}": "Windows 8",
@@ -55,9 +60,54 @@ def resource(data, wanted_type, wanted_id):
     return None
 
 
+def program_problems(data, version):
+    """What is wrong with the program's headers, imports and version, as a list of texts."""
+    pe = struct.unpack_from("<I", data, 0x3C)[0]
+    machine, sections, optional_size = struct.unpack_from("<HH12xH", data, pe + 4)
+    optional = pe + 24
+    magic = struct.unpack_from("<H", data, optional)[0]
+    subsystem = struct.unpack_from("<H", data, optional + 68)[0]
+    problems = []
+    if machine != 0x14C or magic != 0x10B:
+        problems.append(f"not a 32-bit x86 program (machine {machine:#x}, optional header {magic:#x})")
+    if subsystem != 2:
+        problems.append(f"not a GUI program (subsystem {subsystem})")
+    table = optional + optional_size
+    spans = [struct.unpack_from("<8xIIII", data, table + 40 * i) for i in range(sections)]
+
+    def offset(rva):
+        for virtual_size, start, raw_size, raw in spans:
+            if start <= rva < start + max(virtual_size, raw_size):
+                return raw + rva - start
+        raise SystemExit(f"address {rva:#x} is in no section")
+
+    directories = optional + (96 if magic == 0x10B else 112)
+    at = offset(struct.unpack_from("<I", data, directories + 8)[0])
+    dlls = []
+    while struct.unpack_from("<5I", data, at) != (0, 0, 0, 0, 0):
+        name = offset(struct.unpack_from("<12xI", data, at)[0])
+        dlls.append(data[name:data.index(b"\0", name)].decode().lower())
+        at += 20
+    foreign = sorted(set(dlls) - WINDOWS_DLLS)
+    if foreign:
+        problems.append(f"imports DLLs that Windows does not bring: {foreign}")
+    info = resource(data, RT_VERSION, 1) or b""
+    fixed = info.find(struct.pack("<I", 0xFEEF04BD))
+    if fixed < 0:
+        problems.append("no version resource")
+    else:
+        high, low = struct.unpack_from("<II", info, fixed + 8)
+        found = f"{high >> 16}.{high & 0xFFFF}.{low >> 16}"
+        if found != version:
+            problems.append(f"version {found}, not {version}")
+    print(f"program: PE32, GUI, imports {', '.join(sorted(dlls))}; version {version}")
+    return problems
+
+
 def main():
     installer = sys.argv[1] == "--installer"
-    data = open(sys.argv[-1], "rb").read()
+    path = sys.argv[2] if installer else sys.argv[1]
+    data = open(path, "rb").read()
     text = resource(data, RT_MANIFEST, 1)
     if text is None:
         print("no application manifest (resource 1 of type 24)", file=sys.stderr)
@@ -66,7 +116,7 @@ def main():
     local = {}
     for element in root.iter():
         local.setdefault(element.tag.split("}")[-1], []).append(element)
-    problems = []
+    problems = [] if installer else program_problems(data, sys.argv[2])
     level = [e.get("level") for e in local.get("requestedExecutionLevel", [])]
     if installer:  # highestAvailable runs a standard user's install as they are, with no prompt
         print(f"installer manifest: {level}", file=sys.stdout if level in (["highestAvailable"], ["asInvoker"]) else sys.stderr)

@@ -148,13 +148,14 @@ BOOL CALLBACK PrintWindowPlace(HWND window, LPARAM) {
     return TRUE;
 }
 
-IAccessible* ClientObject(HWND control) {
+IAccessible* ClientObject(HWND control, HRESULT* result = nullptr) {
     IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
-                                          reinterpret_cast<void**>(&object)))) {
-        return nullptr;
+    const HRESULT got = AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                                   reinterpret_cast<void**>(&object));
+    if (result != nullptr) {
+        *result = got;
     }
-    return object;
+    return SUCCEEDED(got) ? object : nullptr;
 }
 
 // A text property of an object, as `get(&text)` hands it over.
@@ -167,9 +168,11 @@ template <typename Get> std::string Read(Get get) {
 }
 
 BOOL CALLBACK PrintAccessibleControl(HWND control, LPARAM) {
-    IAccessible* object = ClientObject(control);
+    HRESULT result = S_OK;
+    IAccessible* object = ClientObject(control, &result);
     if (object == nullptr) {
-        std::printf("  accessible %d none\n", GetDlgCtrlID(control));
+        std::printf("  accessible %d none (%#lx)\n", GetDlgCtrlID(control),
+                    static_cast<unsigned long>(result));
         return TRUE;
     }
     VARIANT self{};
