@@ -21,9 +21,9 @@ echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -
 # placement would be measured too; with a session bus, as a desktop has; on one core, where
 # this virtual machine's wake-ups across cores do not add their 0-70 ms of noise to Wine's
 # many round trips.
-taskset -c 0 dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" \
+taskset -c 0 dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
     python3 bench/startup.py build-bench build-windows assets "${1:-20}"
-xvfb-run -a -s "-screen 0 1024x768x24" python3 bench/measure.py build-bench assets "${1:-20}"
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" python3 bench/measure.py build-bench assets "${1:-20}"
 echo "one die click (in-process, offscreen):"
 XDG_RUNTIME_DIR=$(mktemp -d) build-bench/bench/ClickBenchmark assets 2>/dev/null | sed 's/^/  /'
 # The browser build, in headless Chromium, each figure beside its baseline page.

@@ -56,10 +56,10 @@ DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends 
 files=$(dpkg -L brimblet)
 entry=/usr/share/applications/org.brimblet.Brimblet.desktop
 desktop-file-validate "$entry"
-xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/program.sh desktop-entry "$entry"
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" tests/e2e/program.sh desktop-entry "$entry"
 # A terminal's search path, as a login shell sets it for a player.
 PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games \
-    xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/program.sh terminal brimblet
+    xvfb-run -a -s "-screen 0 1024x768x24 -noreset" tests/e2e/program.sh terminal brimblet
 
 trap - EXIT
 restore

@@ -73,8 +73,8 @@ QSize FrameOf(const QWidget& window) {
 }
 
 // How often, and how far apart, a window that shows no frame yet at its first paint is looked
-// at again: a window manager may frame it a little later.
-constexpr int kFrameChecks = 10;
+// at again: a window manager may frame it a little later, on a busy machine seconds later.
+constexpr int kFrameChecks = 60;
 constexpr int kFrameCheckMs = 50;
 
 // Once framed, the window is centred again if its frame turned out other than it was taken

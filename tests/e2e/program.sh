@@ -28,6 +28,7 @@ cleanup() {
 trap cleanup EXIT
 
 fail() {
+    trap - ERR
     echo "FAIL ($scenario): $*" >&2
     [ -s "$work/program.log" ] && sed "s/^/  program: /" "$work/program.log" >&2
     for id in $(xdotool search --name . 2>/dev/null); do
@@ -38,19 +39,15 @@ fail() {
 
 # shellcheck source=../support/x11.sh
 source "$(dirname "$0")/../support/x11.sh"
+# A step that fails where nothing checks it says which, rather than ending the test in silence.
+set -E
+trap 'fail "line $LINENO: $BASH_COMMAND"' ERR
 
 export XDG_RUNTIME_DIR="$work/xdg"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export XDG_CONFIG_HOME="$work/config"
 
-openbox --sm-disable >/dev/null 2>&1 &
-wm_pid=$!
-# Ready once it announces the window activation that the scenarios rely on.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break
-    sleep 0.1
-done
-sleep 1  # let the window manager finish taking over the screen
+start_window_manager || fail "no window manager"
 
 case "$scenario" in desktop-entry|terminal) ;; *) cp "$pictures"/*.bmp "$work/" ;; esac
 
@@ -76,6 +73,7 @@ click_close_box() {
 play_a_little() {  # main window
     click_at "$1" 332 168                          # "1 Player"
     wait_for_window "One Player Game"
+    activate "$(windows_named "One Player Game" | head -1)"
     xdotool type --delay 20 "Ada"
     xdotool key Return
     for _ in 1 2 3 4 5; do click_at "$1" 414 286; done
@@ -224,7 +222,7 @@ alt-f4)
     wait_for_main_window
     main=$(main_window)
     play_a_little "$main"
-    for _ in $(seq 20); do xdotool windowactivate --sync "$main" 2>/dev/null && break; sleep 0.2; done
+    activate "$main"
     xdotool key alt+F4
     wait_for_exit
     ;;

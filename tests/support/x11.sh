@@ -3,17 +3,36 @@
 # of the program under test in `app_pid`.
 
 # An X server of our own on the first free display, as Xvfb picks it, with a window manager:
-# exports DISPLAY and sets xvfb_pid and wm_pid for the caller to stop.
+# exports DISPLAY and sets xvfb_pid and wm_pid for the caller to stop. The server never
+# resets: an X server by default starts afresh whenever its last client leaves, and a window
+# manager still connecting then is cut off, leaving the test with no window manager at all.
 start_display() {  # WIDTHxHEIGHT
     local display_file
     display_file=$(mktemp)
-    Xvfb -displayfd 1 -screen 0 "$1x24" -nolisten tcp >"$display_file" 2>/dev/null &
+    Xvfb -displayfd 1 -screen 0 "$1x24" -nolisten tcp -noreset >"$display_file" 2>/dev/null &
     xvfb_pid=$!
     for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.05; done
     export DISPLAY=":$(head -1 "$display_file")"
     rm -f "$display_file"
+    start_window_manager
+}
+
+# Starts openbox on DISPLAY and sets wm_pid; returns once it manages the screen, and fails
+# when it does not: without one, activation, the close box and Alt+F4 do nothing.
+start_window_manager() {
     openbox --sm-disable >/dev/null 2>&1 &
     wm_pid=$!
+    for _ in $(seq 200); do
+        kill -0 "$wm_pid" 2>/dev/null || break
+        # Ready once it announces the window activation that the tests rely on.
+        if xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW; then
+            sleep 0.5  # let it finish taking over the screen
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "the window manager did not start on $DISPLAY" >&2
+    return 1
 }
 
 # The visible windows with exactly this title, one id per line.
@@ -86,14 +105,29 @@ v = int.from_bytes(d[at:at + bpp // 8], "little" if order == 0 else "big")
 print(v >> 16 & 255, v >> 8 & 255, v & 255)' "$2" "$3"
 }
 
-# Activates a window and presses Return in it (the OK of an error box), retrying while the
-# window manager is still settling.
-press_return_in() {
-    for _ in $(seq 20); do
-        xdotool windowactivate --sync "$1" key Return 2>/dev/null && return 0
-        sleep 0.2
+# Makes a window the active one and waits until it stays so, for a key pressed next to reach
+# it. `windowactivate --sync` returns once the window manager has said so, but a window shown a
+# moment before (a dialog the program opened, an error box) can still take the activation
+# afterwards, on a busy machine a second later, and the key then goes to that window.
+activate() {  # window
+    local held=0
+    for _ in $(seq 100); do
+        if [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; then
+            held=$((held + 1))
+            [ $held -ge 3 ] && return 0
+        else
+            held=0
+            xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
+        fi
+        sleep 0.1
     done
-    fail "could not activate window $1"
+    fail "window $1 did not stay the active window"
+}
+
+# Presses Return in a window (the OK of an error box), once it is the active one.
+press_return_in() {
+    activate "$1"
+    xdotool key Return
 }
 
 # Waits for the program to end by itself, and for exit code 0.

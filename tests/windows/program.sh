@@ -137,6 +137,7 @@ whole-game)
     main=$(main_window)
     click_at "$main" 332 168                # "1 Player"
     wait_for_class TForm2
+    activate "$(windows_named "One Player Game" | head -1)"
     xdotool type --delay 30 "Ada"           # the name box has the focus, its text selected
     xdotool key Return
     sleep 0.5
@@ -276,7 +277,7 @@ accessible)
     [ "$(text_in TForm1 112 <<<"$(probe)")" != "$log" ] || fail "pressing the caption did not throw"
     # The key T, typed in the main window, throws as well.
     log=$(text_in TForm1 112 <<<"$(probe)")
-    for _ in $(seq 20); do xdotool windowactivate --sync "$main" 2>/dev/null && break; sleep 0.2; done
+    activate "$main"
     xdotool key t
     sleep 0.5
     [ "$(text_in TForm1 112 <<<"$(probe)")" != "$log" ] || fail "the key T did not throw"
@@ -287,7 +288,7 @@ alt-f4)
     start_program
     wait_for_main_window
     main=$(main_window)
-    for _ in $(seq 20); do xdotool windowactivate --sync "$main" 2>/dev/null && break; sleep 0.2; done
+    activate "$main"
     xdotool key alt+F4
     wait_for_exit
     ;;
