@@ -22,6 +22,10 @@ packages=(
     qt6-wayland weston python3-pyatspi
     # Packaging: the .deb is built, linted and installed by the test command.
     dpkg-dev file lintian
+    # The translators' checks of the catalogue: pofilter, and hunspell with each language's
+    # dictionary.
+    translate-toolkit hunspell hunspell-de-de hunspell-es hunspell-fr hunspell-it hunspell-nl
+    hunspell-pl hunspell-pt-pt
 )
 
 # With --windows: what the Windows program needs too. It is cross-built with mingw-w64 (posix

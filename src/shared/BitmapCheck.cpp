@@ -132,7 +132,7 @@ BitmapDescription CheckBitmap(const unsigned char* bytes, std::size_t size) {
     }
     CheckPictureSize(width, std::llabs(height));
     if (planes != 1) {
-        Damaged(N_("Bitmap image is damaged: more than one plane"));
+        Damaged(N_("Bitmap image is damaged: the number of planes is not 1"));
     }
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) {
         Damaged(N_("Bitmap image is damaged: unsupported depth of {bits} bits"), {{"bits", std::to_string(bpp)}});
