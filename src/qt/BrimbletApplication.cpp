@@ -77,8 +77,10 @@ QSize FrameOf(const QWidget& window) {
 constexpr int kFrameChecks = 60;
 constexpr int kFrameCheckMs = 50;
 
-// Once framed, the window is centred again if its frame turned out other than it was taken
-// to be, unless it has been resized meanwhile.
+// Once framed, the window is centred again, frame and all, unless it has been resized
+// meanwhile: its frame may have turned out other than it was taken to be, and a window
+// manager that framed it while it was being moved may have put the window itself, not its
+// frame, where the frame was meant to go.
 void CentreWithFrame(QWidget& window, QSize size, QSize assumedFrame, int checksLeft) {
     const QSize frame = FrameOf(window);
     if (frame == assumedFrame && frame.isEmpty() && checksLeft > 0) {
@@ -87,7 +89,7 @@ void CentreWithFrame(QWidget& window, QSize size, QSize assumedFrame, int checks
         });
         return;
     }
-    if (frame != assumedFrame && window.size() == size) {
+    if (window.size() == size) {
         CentreOnScreen(window, size, frame);
     }
 }

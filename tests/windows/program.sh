@@ -279,7 +279,7 @@ accessible)
     log=$(text_in TForm1 112 <<<"$(probe)")
     activate "$main"
     xdotool key t
-    sleep 0.5
+    for _ in $(seq 50); do [ "$(text_in TForm1 112 <<<"$(probe)")" != "$log" ] && break; sleep 0.1; done
     [ "$(text_in TForm1 112 <<<"$(probe)")" != "$log" ] || fail "the key T did not throw"
     close_main_window "$main"
     wait_for_exit

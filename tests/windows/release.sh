@@ -26,6 +26,9 @@ if [ -n "$no_32_bit" ] && [[ $part == installer || $part == zip ]]; then
     exit 77
 fi
 work=$(mktemp -d)
+# Prefixes of its own only: the suite's prefix and its server, which the tests beside this one
+# use, are never touched (`wineserver -k` below stops the server of WINEPREFIX).
+export WINEPREFIX="$work/prefix"
 
 export WINEDEBUG=-all
 # No menu entries on the Linux side for the shortcuts the installers make (winemenubuilder).
