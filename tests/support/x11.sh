@@ -109,15 +109,18 @@ print(v >> 16 & 255, v >> 8 & 255, v & 255)' "$2" "$3"
 # it. `windowactivate --sync` returns once the window manager has said so, but a window shown a
 # moment before (a dialog the program opened, an error box) can still take the activation
 # afterwards, on a busy machine a second later, and the key then goes to that window.
+# The request is made even when the window manager already names the window active: a
+# program may have moved its own activation elsewhere meanwhile (Wine to a name window it
+# showed), and only a new request gives it back.
 activate() {  # window
-    local held=0
+    local held=0 asked=0
     for _ in $(seq 100); do
-        if [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; then
+        if [ $asked -eq 1 ] && [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; then
             held=$((held + 1))
             [ $held -ge 3 ] && return 0
         else
             held=0
-            xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
+            xdotool windowactivate --sync "$1" >/dev/null 2>&1 && asked=1
         fi
         sleep 0.1
     done
