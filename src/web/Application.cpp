@@ -14,6 +14,14 @@ Application::Application()
       events_([this](const std::exception* error) { ReportError(brimblet::ErrorText(error, texts_)); }) {
     report_.Connect(events_);
     events_.AfterEach([this] { KeepSession(); });
+    // A page left may come back from the browser's back-forward cache, as it was: its name
+    // boxes with it, which WebKit would otherwise reset.
+    events_.Listen(emscripten::val::global("window"), "pagehide", [this](emscripten::val) {
+        if (form2_ && form3_) {
+            form2_->HoldBoxesForReturn();
+            form3_->HoldBoxesForReturn();
+        }
+    });
 }
 
 Application::~Application() = default;

@@ -136,6 +136,12 @@ void NameDialog::Restore(const brimblet::NameWindowSession& session) {
     }
 }
 
+void NameDialog::HoldBoxesForReturn() {
+    for (val& box : boxes_) {
+        box.set("defaultValue", box["value"]);
+    }
+}
+
 bool NameDialog::InFront() const { return form_["style"]["zIndex"].as<std::string>() == "2"; }
 
 bool NameDialog::Shown() const { return !page::Hidden(form_); }

@@ -29,6 +29,10 @@ public:
     // window as an earlier page of the tab left it, still hidden.
     void Keep(brimblet::NameWindowSession& session) const;
     void Restore(const brimblet::NameWindowSession& session);
+    // Makes what each name box holds its default, which a box is reset to: WebKit resets the
+    // boxes of a page it shows again from its back-forward cache, since they offer no earlier
+    // entries (autocomplete="off"). Called as the page is left.
+    void HoldBoxesForReturn();
     bool InFront() const;
     bool Shown() const;
 

@@ -419,7 +419,7 @@ def two_players(page, site, pictures):
     a finger, elsewhere at a desktop's window with the mouse: names typed (10 characters), a
     window dragged, closed and shown where left, a name cancelled yet used; quick clicks;
     Restart; the win; T in a name box."""
-    url = site.copy("site")
+    url = site.copy("site", lambda folder: open(os.path.join(folder, "elsewhere.html"), "w").write(ELSEWHERE))
     tapped = "#Player1, #Player2, #Restart, #Label4, #Image2, .dialog:not([hidden]) button, .dialog:not([hidden]) input"
     layout = ("const at = id => document.getElementById(id).getBoundingClientRect().top;"
               "return [document.documentElement.scrollWidth - document.documentElement.clientWidth, ['Image1', 'ThrowDie', 'Memo1', 'Player1', 'position1'].map(at),"
@@ -486,9 +486,45 @@ def two_players(page, site, pictures):
     check(page.js("return document.querySelector('#TForm3 [name=Edit2]').value") == "Cyt", "T is not a letter there")
 
 
+# Another page of the site, to go to from the game and come Back from.
+ELSEWHERE = '<!DOCTYPE html><html lang="en"><title>Elsewhere</title><p><a href="./">Brimblet</a></p></html>\n'
+
+
+def back_and_forth(page, url, model, seen, tap):
+    """To another page of the site and Back: the page comes back from the browser's back-forward
+    cache (each engine here has one) with every name box as it was, typed or confirmed, and the
+    next throw names the player as typed."""
+    seen_focus = "return [document.activeElement.name || document.activeElement.id, document.activeElement.selectionStart]"
+    before, focus = page.js(seen), page.js(seen_focus)
+    page.js("window.brimbletLeft = true")
+    for script, there in (("location.href = 'elsewhere.html'", url + "elsewhere.html"), ("history.back()", url)):
+        page.js(f"setTimeout(() => {script}, 0)")  # the script's own call ends before the page goes
+        end = time.time() + 10
+        while True:
+            try:
+                if page.js("return location.href === arguments[0] && document.readyState === 'complete'", there):
+                    break
+            except Exception:  # noqa: BLE001  the engine is between documents
+                pass
+            check(time.time() < end, f"{page.name}: {script} did not come to {there}")
+            time.sleep(0.05)
+    page.wait("t('TForm1') && !t('TForm1').hidden")
+    time.sleep(0.2)  # what the engine does after showing the page again
+    check(page.js("return window.brimbletLeft === true"), f"{page.name}: Back loaded the page again, not from the cache")
+    page.seen_cache = {}
+    check(page.js(seen) == before, f"{page.name}: after Back {page.js(seen)}, before {before}")
+    check(page.js(seen_focus) == focus, f"{page.name}: after Back the focus is on {page.js(seen_focus)}, before on {focus}")
+    then = model.click(page)
+    tap("#Image2")
+    then()
+    log = check_state(page, model, "a throw after Back")["log"]  # the rules name Eve and Cy
+    check(any(line.startswith(("Eve ", "Cy ")) for line in log), f"{page.name}: the throw after Back says {log}")
+
+
 def reload_partway(page, url, model, pictures, tap):
     """The moved window open, a name typed but not confirmed: after a reload all the player saw is back
-    and the game goes on. In Chromium a second tab and damaged entries give a fresh game."""
+    and the game goes on. In Chromium a second tab and damaged entries give a fresh game. Then the
+    same after a trip to another page of the site and Back."""
     tap("#Player2")
     page.fill("#TForm3 [name=Edit1]", "Dee")
     model.names["first"] = "Dee"
@@ -516,6 +552,11 @@ def reload_partway(page, url, model, pictures, tap):
             page.js("sessionStorage.setItem('brimblet.game', arguments[0])", damaged)
             page.open(url, fresh=False)
             check((page.js(fresh) == start) == (damaged != entry), f"the entry {damaged!r} gives {page.js(fresh)}")
+    tap("#Player2")
+    page.fill("#TForm3 [name=Edit1]", "Eve")  # typed, not confirmed; Cy's name was
+    model.names["first"] = "Eve"
+    back_and_forth(page, url, model, seen, tap)
+    tap("#TForm3 [name=Button2]")
 
 
 def broken_files(page, site, pictures):
