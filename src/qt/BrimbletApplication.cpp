@@ -51,16 +51,19 @@ QIcon GameIcon() {
 
 // Centred on its screen, frame included when `frame` (the frame's extra width and height) is
 // known, each coordinate raised to 0 if the window is larger than the screen.
-void CentreOnScreen(QWidget& window, QSize size, QSize frame = {}) {
+QPoint CentredPlace(const QWidget& window, QSize size, QSize frame) {
     const QScreen* screen = window.screen();
     if (screen == nullptr) {
-        return;
+        return window.pos();
     }
     const QRect area = screen->geometry();
     const QSize outer = size + frame;
-    const int x = brimblet::CentredCoordinate(area.width(), outer.width());
-    const int y = brimblet::CentredCoordinate(area.height(), outer.height());
-    window.move(area.x() + x, area.y() + y);
+    return area.topLeft() + QPoint(brimblet::CentredCoordinate(area.width(), outer.width()),
+                                   brimblet::CentredCoordinate(area.height(), outer.height()));
+}
+
+void CentreOnScreen(QWidget& window, QSize size, QSize frame = {}) {
+    window.move(CentredPlace(window, size, frame));
 }
 
 // The width and height a window manager's frame adds to the window, as far as it is known:
@@ -78,19 +81,22 @@ constexpr int kFrameChecks = 60;
 constexpr int kFrameCheckMs = 50;
 
 // Once framed, the window is centred again, frame and all, unless it has been resized
-// meanwhile: its frame may have turned out other than it was taken to be, and a window
-// manager that framed it while it was being moved may have put the window itself, not its
-// frame, where the frame was meant to go.
+// meanwhile, and looked at again until its frame stands there: the frame may have turned out
+// other than it was taken to be, and a busy window manager that framed it while it was being
+// moved may have put the window itself, not its frame, where the frame was meant to go.
 void CentreWithFrame(QWidget& window, QSize size, QSize assumedFrame, int checksLeft) {
     const QSize frame = FrameOf(window);
-    if (frame == assumedFrame && frame.isEmpty() && checksLeft > 0) {
+    const bool framed = !(frame == assumedFrame && frame.isEmpty());
+    if (framed && window.size() == size) {
+        if (window.pos() == CentredPlace(window, size, frame)) {
+            return;
+        }
+        CentreOnScreen(window, size, frame);
+    }
+    if (checksLeft > 0 && window.size() == size) {
         QTimer::singleShot(kFrameCheckMs, &window, [&window, size, assumedFrame, checksLeft] {
             CentreWithFrame(window, size, assumedFrame, checksLeft - 1);
         });
-        return;
-    }
-    if (window.size() == size) {
-        CentreOnScreen(window, size, frame);
     }
 }
 
