@@ -57,12 +57,18 @@ class Engine:
         self.get(url)
         self.wait("!t('TForm1').hidden || !t('ErrorBox').hidden")
 
-    def wait(self, condition, seconds=10):
+    def wait(self, condition, seconds=10):  # a page between documents answers nothing yet
         end = time.time() + seconds
-        while not self.js(f"const t = id => document.getElementById(id); return {condition};"):
+        while not self.try_js(f"const t = id => document.getElementById(id); return {condition};"):
             if time.time() > end:
                 raise AssertionError(f"{self.name}: waited {seconds} s for {condition}")
             time.sleep(0.05)
+
+    def try_js(self, script):
+        try:
+            return self.js(script)
+        except Exception:  # noqa: BLE001
+            return None
 
     def seen(self, selector):
         if selector not in self.seen_cache:
