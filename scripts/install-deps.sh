@@ -8,11 +8,14 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
+# The faces the game draws each language in (src/shared/faces.txt names their packages).
+font_packages=(fonts-comic-neue fonts-comfortaa fonts-noto-cjk fonts-sil-annapurna fonts-beng-extra)
 packages=(
+    "${font_packages[@]}"
     build-essential cmake ninja-build pkg-config gettext
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev clang libclang-rt-14-dev python3
-    fonts-comic-neue fonts-dejavu-core
+    fonts-dejavu-core
     xvfb xauth xdotool x11-utils x11-apps openbox wmctrl strace desktop-file-utils appstream
     # What every desktop has: a session bus that programs can launch, and the accessibility
     # bus. The tests give each program a bus of its own, so they pass with these or without.
@@ -25,7 +28,8 @@ packages=(
     # The translators' checks of the catalogue: pofilter, and hunspell with each language's
     # dictionary.
     translate-toolkit hunspell hunspell-de-de hunspell-es hunspell-fr hunspell-it hunspell-nl
-    hunspell-pl hunspell-pt-pt
+    hunspell-pl hunspell-pt-pt hunspell-pt-br hunspell-ru hunspell-uk hunspell-el hunspell-tr
+    hunspell-vi hunspell-id hunspell-hi hunspell-bn hunspell-ko python3-fonttools
 )
 
 # With --windows: what the Windows program needs too. It is cross-built with mingw-w64 (posix
@@ -33,14 +37,14 @@ packages=(
 # 32-bit Wine (from Debian's i386 architecture) where the machine runs 32-bit programs, and on
 # a 64-bit build under 64-bit Wine where it does not, or where 32-bit Wine cannot be installed.
 windows_packages=(g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest wine wine64
-    fonts-liberation nsis zip unzip wixl msitools locales)
+    fonts-liberation nsis zip unzip wixl msitools locales python3-fonttools)
 # Wanted, not needed: without it the Windows tests take the 64-bit way.
 optional_packages=()
 # With --web: the browser build alone. Debian's emscripten (GoogleTest's sources are built with
-# it), the font the site ships and fontTools, which cuts it to the page's letters, and the three
+# it), the faces the site ships and fontTools, which cuts them to the page's letters, and the three
 # engines its tests play in: Chromium and WebKitGTK's MiniBrowser (in Xvfb) driven by Selenium,
 # Firefox by npm's puppeteer-core under Node.js (PIL reads the screenshots).
-web_packages=(emscripten cmake ninja-build python3 gettext googletest fonts-comic-neue python3-fonttools python3-brotli
+web_packages=(emscripten cmake ninja-build python3 gettext googletest "${font_packages[@]}" python3-fonttools python3-brotli
     chromium chromium-driver python3-selenium python3-pil
     firefox-esr webkit2gtk-driver xvfb xauth)
 # Node.js and npm, where the machine has none of its own.

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Compiles the translators' catalogue into the program, with no catalogue read at run time.
 
-  compile_catalogue.py table OUT.cpp POT LANG.po...  the table every build looks its texts up in
+  compile_catalogue.py table OUT.cpp POT FACES LANG.po...  the table every build looks its texts up in,
+                                                     with each language's script and faces
   compile_catalogue.py loader IN.js OUT.js LANG.po... the page loader, its T("...") texts filled in
   compile_catalogue.py page IN.html OUT.html LANG.po... the page, its <noscript> text in every language
 
@@ -65,10 +66,34 @@ def c_string(text):
     return out + '"'
 
 
-def table(out, pot, paths):
-    lines = ['// Made by tools/compile_catalogue.py from po/*.po at build time.',
+def faces(path):
+    """{language: (script, free face, Windows face)} of the faces table (src/shared/faces.txt)."""
+    return {row[0]: tuple(row[1:]) for row in face_rows(path, "")}
+
+
+def face_files(path):
+    """{free face: (Debian package, regular file, bold file)} of the faces table."""
+    return {row[0]: tuple(row[1:]) for row in face_rows(path, "@")}
+
+
+def face_rows(path, mark):
+    rows = [line[len(mark):].split("|") for line in open(path, encoding="utf-8")
+            if line.strip() and not line.startswith("#") and line.startswith("@") == (mark == "@")]
+    return [[part.strip() for part in row] for row in rows]
+
+
+def c_faces(row):
+    return "{" + ", ".join(c_string(part) for part in row) + "}"
+
+
+def table(out, pot, faces_path, paths):
+    lines = ['// Made by tools/compile_catalogue.py from po/*.po and src/shared/faces.txt at build time.',
              '#include "Catalogue.h"', '', 'namespace brimblet {', '', 'namespace {']
     wanted = program_texts(pot)
+    drawn = faces(faces_path)
+    lacking = sorted({os.path.splitext(os.path.basename(p))[0] for p in paths} - set(drawn))
+    if lacking or "en" not in drawn:
+        sys.exit(f"{faces_path}: no row for {', '.join(lacking) or 'en'}")
     found = [(code, {k: v for k, v in texts.items() if k in wanted}) for code, texts in languages(paths)]
     for code, texts in found:
         lines.append(f"constexpr CatalogueEntry k_{code}[] = {{")
@@ -76,8 +101,9 @@ def table(out, pot, paths):
             lines.append(f"    {{{c_string(english)}, {c_string(texts[english])}}},")
         lines.append("};")
     lines += ["}  // namespace", "", "const CatalogueLanguage kCatalogueLanguages[] = {"]
-    lines += [f'    {{"{code}", k_{code}, sizeof k_{code} / sizeof k_{code}[0]}},' for code, _ in found]
-    lines += ["};", f"const std::size_t kCatalogueLanguageCount = {len(found)};", "", "}  // namespace brimblet", ""]
+    lines += [f'    {{"{code}", k_{code}, sizeof k_{code} / sizeof k_{code}[0], {c_faces(drawn[code])}}},' for code, _ in found]
+    lines += ["};", f"const std::size_t kCatalogueLanguageCount = {len(found)};",
+              f"const LanguageFaces kEnglishFaces = {c_faces(drawn['en'])};", "", "}  // namespace brimblet", ""]
     write_if_changed(out, "\n".join(lines))
 
 
@@ -110,7 +136,7 @@ def write_if_changed(path, text):
 
 if __name__ == "__main__":
     if sys.argv[1] == "table":
-        table(sys.argv[2], sys.argv[3], sys.argv[4:])
+        table(sys.argv[2], sys.argv[3], sys.argv[4], sys.argv[5:])
     elif sys.argv[1] == "page":
         page(sys.argv[2], sys.argv[3], sys.argv[4:])
     else:

@@ -8,16 +8,50 @@ namespace brimblet {
 
 namespace {
 
-// "fr-CA", "fr_CA.UTF-8", "FR" and "fr@euro" all name French; "C" and "POSIX" name none.
-std::string PrimaryLanguage(const std::string& tag) {
-    std::string primary;
+// The parts of a tag, lower case: "zh-Hant-TW" {"zh", "hant", "tw"}; "fr_CA.UTF-8@euro"
+// {"fr", "ca"}. "C" and "POSIX" name no language the game has.
+std::vector<std::string> TagParts(const std::string& tag) {
+    std::vector<std::string> parts(1);
     for (const char c : tag) {
-        if (c == '-' || c == '_' || c == '.' || c == '@') {
+        if (c == '.' || c == '@') {
             break;
         }
-        primary += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (c == '-' || c == '_') {
+            parts.emplace_back();
+        } else {
+            parts.back() += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
     }
-    return primary;
+    return parts;
+}
+
+// The codes, best first, of the languages the game may have for a tag: "pt-BR" "pt_BR" then
+// "pt"; Chinese by its script, or else its region.
+std::vector<std::string> Candidates(const std::string& tag) {
+    const std::vector<std::string> parts = TagParts(tag);
+    const std::string& language = parts.front();
+    std::string script, region;
+    for (std::size_t i = 1; i < parts.size() && region.empty(); ++i) {
+        if (parts[i].size() == 4 && script.empty()) {
+            script = parts[i];
+        } else if (parts[i].size() == 2 || parts[i].size() == 3) {
+            region = parts[i];
+        }
+    }
+    if (language == "zh") {
+        const bool traditional = script == "hant" || (script.empty() && (region == "tw" || region == "hk" || region == "mo"));
+        return {traditional ? "zh_TW" : "zh_CN"};
+    }
+    std::vector<std::string> codes;
+    if (!region.empty()) {
+        std::string upper = region;
+        for (char& c : upper) {
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+        codes.push_back(language + "_" + upper);
+    }
+    codes.push_back(language);
+    return codes;
 }
 
 }  // namespace
@@ -37,14 +71,28 @@ const std::vector<Catalogue>& Catalogue::All() {
 
 const Catalogue& Catalogue::Preferred(const std::vector<std::string>& languages) {
     for (const std::string& tag : languages) {
-        const std::string primary = PrimaryLanguage(tag);
-        for (const Catalogue& catalogue : All()) {
-            if (catalogue.Code() == primary) {
-                return catalogue;
+        for (const std::string& code : Candidates(tag)) {
+            for (const Catalogue& catalogue : All()) {
+                if (catalogue.Code() == code) {
+                    return catalogue;
+                }
             }
         }
     }
     return English();
+}
+
+std::string Catalogue::Tag() const {
+    std::string tag(Code());
+    std::replace(tag.begin(), tag.end(), '_', '-');
+    return tag;
+}
+
+bool Catalogue::InDesignFace() const { return std::strcmp(Faces().freeFace, kEnglishFaces.freeFace) == 0; }
+
+bool Catalogue::WrapsBetweenCharacters() const {
+    const std::string_view script = Faces().script;
+    return script == "Hans" || script == "Hant" || script == "Jpan";
 }
 
 const char* Catalogue::Text(const char* english) const {

@@ -17,12 +17,23 @@ struct CatalogueEntry {
     const char* text;
 };
 
+// Where a language's letters come from (src/shared/faces.txt): its script, and the one face
+// each build draws all of its texts in.
+struct LanguageFaces {
+    const char* script;       // ISO 15924: "Latn", "Hans", "Deva"
+    const char* freeFace;     // Linux's (through fontconfig) and the page's: "Comic Neue"
+    const char* windowsFace;  // one Windows itself ships: "Comic Sans MS", "Nirmala UI"
+};
+
 // The texts of one language, compiled in from po/<code>.po, sorted by their English.
 struct CatalogueLanguage {
-    const char* code;  // "de", "pt"
+    const char* code;  // "de", "pt_BR", "zh_TW"
     const CatalogueEntry* entries;
     std::size_t count;
+    LanguageFaces faces;
 };
+
+extern const LanguageFaces kEnglishFaces;
 
 // The texts a player sees, in one language: English, or one of the languages the game has.
 // The front ends look every text of their controls up here at creation, and hand the rules
@@ -33,13 +44,24 @@ public:
 
     // The first language of the player's list, best liked first, that the game has; English
     // when it has none of them. Codes as the platforms give them: "fr-CA", "pt_BR.UTF-8", "de".
+    // A region or script the game has a language for chooses it: "pt-BR" Brazil's Portuguese,
+    // "zh-Hant", "zh-TW", "zh-HK" and "zh-MO" Traditional Chinese, any other "zh" Simplified.
     static const Catalogue& Preferred(const std::vector<std::string>& languages);
 
     // English, then every language compiled in.
     static const std::vector<Catalogue>& All();
 
-    // "en" for English.
+    // "en" for English; "pt_BR", as po/ names it.
     std::string_view Code() const { return language_ != nullptr ? language_->code : "en"; }
+    // The language's tag as the web writes it (BCP 47): "pt-BR".
+    std::string Tag() const;
+
+    const LanguageFaces& Faces() const { return language_ != nullptr ? language_->faces : kEnglishFaces; }
+    // Whether the design's face has every letter of the language: other languages are drawn in
+    // a face that may be a little wider on a player's machine than on ours.
+    bool InDesignFace() const;
+    // Chinese and Japanese, written with no spaces, wrap between any two characters.
+    bool WrapsBetweenCharacters() const;
 
     // The text that stands for `english` in this language; `english` itself when it has none.
     const char* Text(const char* english) const;
@@ -62,5 +84,6 @@ private:
 // The languages compiled in from po/ (made at build time).
 extern const CatalogueLanguage kCatalogueLanguages[];
 extern const std::size_t kCatalogueLanguageCount;
+extern const LanguageFaces kEnglishFaces;
 
 }  // namespace brimblet

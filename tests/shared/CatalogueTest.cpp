@@ -8,8 +8,18 @@ using brimblet::Catalogue;
 
 TEST(CatalogueTest, choosesTheFirstListedLanguageTheGameHasAndFillsItsTexts) {
     const auto code = [](const std::vector<std::string>& listed) { return Catalogue::Preferred(listed).Code(); };
-    EXPECT_EQ(code({"pt_BR.UTF-8"}), "pt");
-    EXPECT_EQ(code({"ja-JP", "PL"}), "pl");
+    EXPECT_EQ(code({"pt_BR.UTF-8"}), "pt_BR");
+    EXPECT_EQ(code({"pt-PT"}), "pt");
+    EXPECT_EQ(code({"pt-AO"}), "pt");
+    EXPECT_EQ(code({"sw-KE", "PL"}), "pl");
+    for (const char* traditional : {"zh-Hant", "zh-TW", "zh_HK.UTF-8", "zh-MO", "zh-Hant-CN"}) {
+        EXPECT_EQ(code({traditional}), "zh_TW") << traditional;
+    }
+    for (const char* simplified : {"zh", "zh-CN", "zh-SG", "zh-Hans", "zh-Hans-HK"}) {
+        EXPECT_EQ(code({simplified}), "zh_CN") << simplified;
+    }
+    EXPECT_EQ(Catalogue::Preferred({"zh-TW"}).Tag(), "zh-TW");
+    EXPECT_STREQ(Catalogue::Preferred({"hi"}).Faces().windowsFace, "Nirmala UI");
     EXPECT_EQ(code({"en-GB", "de"}), "en");  // English is one the game has
     EXPECT_EQ(code({"C", ""}), "en");
     const Catalogue& french = Catalogue::Preferred({"fr"});

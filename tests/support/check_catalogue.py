@@ -2,7 +2,7 @@
 """check_catalogue.py ROOT: po/brimblet.pot holds exactly the texts tools/update_pot.sh finds in
 the sources today, and every language of po/LINGUAS passes msgfmt --check and translates each
 of them (not fuzzy, not empty) with the same places and line breaks, in letters that both
-Comic Neue faces (where fontTools is at hand) and the page's cut of them have. Then the
+weights of the face it is drawn in have (src/shared/faces.txt; where fontTools is at hand). Then the
 translators' own checks: translate-toolkit's pofilter, whose findings must each be in the
 reviewed list po/pofilter-reviewed.txt; hunspell with the language's Debian dictionary, every
 word of which must be in it or in po/words/; and French, with a no-break space before : ; ! ?"""
@@ -12,9 +12,10 @@ import re
 import subprocess
 import sys
 import tempfile
+import unicodedata
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
-from compile_catalogue import read_po  # noqa: E402
+from compile_catalogue import face_files, faces, read_po  # noqa: E402
 
 
 def msgids(pot):
@@ -23,18 +24,18 @@ def msgids(pot):
         return set(read_po(folder + "/en.po", check=False))
 
 
-def letters_of_the_fonts(root):
-    cmake = open(os.path.join(root, "src", "web", "CMakeLists.txt")).read()
-    kept = set()
-    for r in re.search(r'set\(font_letters "([^"]+)"\)', cmake).group(1).replace("U+", "").split(","):
-        low, _, high = r.partition("-")
-        kept.update(range(int(low, 16), int(high or low, 16) + 1))
+def letters_of_the_face(root, face):
+    """The letters both files of a free face have (src/shared/faces.txt), where fontTools is at
+    hand: the page's cut of the face keeps every letter of the languages drawn in it."""
     try:
         from fontTools.ttLib import TTFont
-        for weight in ("Regular", "Bold"):
-            kept &= set(TTFont(f"/usr/share/fonts/opentype/comic-neue/ComicNeue-{weight}.otf").getBestCmap())
-    except (ImportError, OSError):
-        pass
+    except ImportError:
+        return None
+    kept = None
+    for path in face_files(os.path.join(root, "src", "shared", "faces.txt"))[face][1:]:
+        path, _, number = path.partition("#")
+        cmap = set(TTFont(path, fontNumber=int(number or 0)).getBestCmap())
+        kept = cmap if kept is None else kept & cmap
     return kept
 
 
@@ -47,7 +48,8 @@ POFILTER_TESTS = ["pythonbraceformat", "variables", "brackets", "endpunc", "star
                   "escapes", "startcaps", "xmltags", "urls", "tabs"]
 # Debian's hunspell dictionary of each language (packages hunspell-de-de, hunspell-fr, ...).
 DICTIONARIES = {"de": "de_DE", "es": "es_ES", "fr": "fr_FR", "it": "it_IT", "nl": "nl_NL", "pl": "pl_PL",
-                "pt": "pt_PT"}
+                "pt": "pt_PT", "pt_BR": "pt_BR", "ru": "ru_RU", "uk": "uk_UA", "el": "el_GR", "tr": "tr_TR",
+                "vi": "vi_VN", "id": "id_ID", "hi": "hi_IN", "bn": "bn_BD", "ko": "ko_KR"}
 
 
 def po_units(path):
@@ -80,7 +82,8 @@ def pofilter_findings(root, language):
         command = ["pofilter", "--nofuzzy", "--gnome", f"--language={language.split('_')[0]}",
                    "-i", os.path.join(root, "po", language + ".po"), "-o", out]
         subprocess.run(command + [f"--test={test}" for test in POFILTER_TESTS], check=True, capture_output=True)
-        return {(language, test, english) for english, tests in po_units(out) for test in tests}
+        # Stripped: the reviewed list cannot keep a text's spaces at either end.
+        return {(language, test, english.strip()) for english, tests in po_units(out) for test in tests}
 
 
 def word_list(root, name):
@@ -90,13 +93,42 @@ def word_list(root, name):
     return {line.split("#")[0].strip() for line in open(path, encoding="utf-8")} - {""}
 
 
+# The spelling a dictionary keeps where Unicode has two: Debian's Bengali one writes ড়, ঢ় and য়
+# as single letters, which normalisation takes apart.
+DICTIONARY_FORMS = {"bn": {"\u09a1\u09bc": "\u09dc", "\u09a2\u09bc": "\u09dd", "\u09af\u09bc": "\u09df"}}
+
+
+def dictionary(folder, language, marks):
+    """The language's dictionary, copied into `folder` with its word characters widened to the
+    combining marks of its texts: hunspell would otherwise split a Hindi or Bengali word at each
+    vowel sign."""
+    name = DICTIONARIES[language]
+    if not marks:
+        return f"/usr/share/hunspell/{name}"
+    aff = open(f"/usr/share/hunspell/{name}.aff", encoding="utf-8", errors="surrogateescape").read()
+    marks = "".join(sorted(marks))
+    aff = re.sub(r"^WORDCHARS (\S+)", lambda m: m.group(0) + marks, aff, flags=re.M) if "\nWORDCHARS " in aff else aff + f"\nWORDCHARS {marks}\n"
+    open(os.path.join(folder, name + ".aff"), "w", encoding="utf-8", errors="surrogateescape").write(aff)
+    os.symlink(f"/usr/share/hunspell/{name}.dic", os.path.join(folder, name + ".dic"))
+    return os.path.join(folder, name)
+
+
 def misspelt(root, language, texts):
     """The words of a language's texts, places taken out, that neither its dictionary nor its
-    word list (po/words/<language>.txt, and common.txt for every language) holds."""
-    words = {w for text in texts for w in re.findall(r"[^\W\d_]+(?:['’-][^\W\d_]+)*", re.sub(r"\{\w+\}", " ", text))}
-    found = subprocess.run(["hunspell", "-d", DICTIONARIES[language], "-i", "utf-8", "-l"], input="\n".join(sorted(words)),
-                           capture_output=True, text=True, check=True).stdout.split()
-    return sorted(set(found) - word_list(root, language) - word_list(root, "common"))
+    word list (po/words/<language>.txt, and common.txt for every language) holds. A word is its
+    letters with their marks, joined by apostrophes or hyphens."""
+    words = set()
+    for text in texts:
+        text = "".join(c if unicodedata.category(c)[0] in "LM" or c in "'’-" else " " for c in re.sub(r"\{\w+\}", " ", text))
+        words.update(w.strip("'’-") for w in text.split() if unicodedata.category(w[0])[0] == "L")
+    known = word_list(root, language) | word_list(root, "common")
+    for separate, joined in DICTIONARY_FORMS.get(language, {}).items():
+        words, known = ({w.replace(separate, joined) for w in group} for group in (words, known))
+    marks = {c for w in words for c in w if unicodedata.category(c)[0] == "M"}
+    with tempfile.TemporaryDirectory() as folder:
+        found = subprocess.run(["hunspell", "-d", dictionary(folder, language, marks), "-i", "utf-8", "-l"],
+                               input="\n".join(sorted(words)), capture_output=True, text=True, check=True).stdout.split()
+    return sorted(set(found) - known)
 
 
 def main(root):
@@ -110,15 +142,17 @@ def main(root):
         fresh = msgids(copy + "/po/brimblet.pot")
     problems = [f"brimblet.pot lacks {t!r} or still has it: run tools/update_pot.sh" for t in sorted(fresh ^ wanted)]
     languages = [w for line in open(root + "/po/LINGUAS") if not line.startswith("#") for w in line.split()]
-    fonts = letters_of_the_fonts(root)
+    drawn = faces(os.path.join(root, "src", "shared", "faces.txt"))
     places = lambda text: (sorted(re.findall(r"\{\w+\}", text)), text.count("\n"))  # noqa: E731
     found = {}
     for language in languages:
         translated = read_po(os.path.join(root, "po", language + ".po"))  # msgfmt --check first
         problems += [f"{language}: not translated, fuzzy, or its places or lines lost: {english!r}"
                      for english in sorted(wanted) if not translated.get(english) or places(translated[english]) != places(english)]
-        missing = sorted({c for text in translated.values() for c in text if c != "\n" and ord(c) not in fonts})
-        problems += [f"{language}: letters the fonts lack: {missing}"] if missing else []
+        face = drawn.get(language, (None, "none"))[1]
+        letters = letters_of_the_face(root, face) if language in drawn else set()
+        missing = sorted({c for text in translated.values() for c in text if c != "\n" and ord(c) not in letters}) if letters is not None else []
+        problems += [f"{language}: letters {face} lacks: {missing}"] if missing else []
         if language.startswith("fr"):  # «gagne !» may not start a line with «!»
             problems += [f"{language}: an ordinary space before punctuation, where a no-break space belongs: {text!r}"
                          for text in translated.values() if re.search(r" [:;!?]", text)]
