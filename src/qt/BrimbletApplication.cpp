@@ -17,6 +17,7 @@
 #include "Accessibility.h"
 #include "ErrorReport.h"
 #include "ErrorTexts.h"
+#include "LanguageFace.h"
 #include "Main.h"
 #include "Placement.h"
 #include "player1.h"
@@ -141,11 +142,14 @@ template <typename Handler> void BrimbletApplication::Guarded(Handler&& handler)
 
 void BrimbletApplication::CreateForms(const brimblet::UtcClock* clock) {
     form1_ = std::make_unique<TForm1>(clock, texts_);
+    DrawInLanguageFace(*form1_, texts_);
     WatchWindow(*form1_);
     Guarded([this] { form1_->FormCreate(); });
     form2_ = std::make_unique<TForm2>(*form1_);
+    DrawInLanguageFace(*form2_, texts_);
     WatchWindow(*form2_);
     form3_ = std::make_unique<TForm3>(*form1_);
+    DrawInLanguageFace(*form3_, texts_);
     WatchWindow(*form3_);
     form1_->SetNameDialogs(form2_.get(), form3_.get());
 }

@@ -1,5 +1,6 @@
 #include "Catalogue.h"
 #include "Transcript.h"
+#include "LanguageFace.h"
 #include "UiTestSupport.h"
 
 using namespace uitest;
@@ -57,6 +58,9 @@ private slots:
         PictureFolder folder;
         StartedGame g;
         QCOMPARE(g.button("Restart")->text(), QString::fromUtf8(texts.Text("Restart")));
+        if (!texts.InDesignFace()) {  // the language's own face, found through fontconfig
+            QCOMPARE(QFontInfo(g.label("Label2")->font()).family(), LanguageFamily(texts));
+        }
         QCOMPARE(g.form3().windowTitle(), QString::fromUtf8(texts.Text("Two Player Game")));
         g.button("Restart")->click();
         QCOMPARE(g.log(), QStringList{QString::fromUtf8(texts.Text("Press one of the buttons for different players."))});
