@@ -55,7 +55,7 @@ start_display 1024x768
 # The languages the tests run the game in: Wine takes the user's language from LANG only where
 # the locale is compiled, so they are compiled here, into the build folder (LOCPATH).
 mkdir -p "$build/locales"
-for locale in de_DE pl_PL fr_CA ja_JP; do
+for locale in de_DE pl_PL zh_CN hi_IN fr_CA zh_TW zh_SG pt_BR pt_PT sw_KE; do
     [ -d "$build/locales/$locale.UTF-8" ] || localedef -i "$locale" -f UTF-8 "$build/locales/$locale.UTF-8" 2>/dev/null ||
         [ -d "$build/locales/$locale.UTF-8" ]
 done
@@ -64,7 +64,12 @@ done
 # for the game's fonts, and its server kept up for the whole run so that each test is quick.
 rm -rf "$WINEPREFIX"
 wineboot --init >/dev/null 2>&1
-for face in "Comic Sans MS=Comic Neue" "MS Sans Serif=Liberation Sans" "MS Shell Dlg=Liberation Sans"; do
+# The faces Windows ships for each script stand in for as free faces do (see
+# tests/windows/stand_in_faces.py), some merged into the prefix's own Fonts folder.
+mapfile -t scripts_faces < <(/usr/bin/python3 tests/windows/stand_in_faces.py src/shared/faces.txt \
+    "$WINEPREFIX/drive_c/windows/Fonts")
+for face in "Comic Sans MS=Comic Neue" "MS Sans Serif=Liberation Sans" "MS Shell Dlg=Liberation Sans" \
+    "${scripts_faces[@]}"; do
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${face%%=*}" /t REG_SZ \
         /d "${face#*=}" /f >/dev/null 2>&1
 done

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Dpi.h"
+#include "LineBreaks.h"
 #include "PictureBox.h"
 #include "Placement.h"
 #include "Text.h"
@@ -25,8 +26,17 @@ FontCache::~FontCache() {
     }
 }
 
+void FontCache::UseLanguage(const brimblet::Catalogue& texts) {
+    languageFace_ = texts.InDesignFace() ? std::wstring() : Widen(texts.Faces().windowsFace);
+}
+
+const wchar_t* FontCache::FaceOf(const FontSpec& design) const {
+    const bool designFace = std::wcscmp(design.face, Widen(brimblet::kEnglishFaces.windowsFace).c_str()) == 0;
+    return designFace && !languageFace_.empty() ? languageFace_.c_str() : design.face;
+}
+
 HFONT FontCache::Get(const FontSpec& design, int dpi) {
-    const FontSpec atDpi{design.face, Scaled(design.height, dpi), design.bold};
+    const FontSpec atDpi{FaceOf(design), Scaled(design.height, dpi), design.bold};
     auto found = fonts_.find(atDpi);
     if (found != fonts_.end()) {
         return found->second;
@@ -34,7 +44,7 @@ HFONT FontCache::Get(const FontSpec& design, int dpi) {
     // A negative height asks for the character height, without the internal leading.
     HFONT font = CreateFontW(-atDpi.height, 0, 0, 0, design.bold ? FW_BOLD : FW_NORMAL, FALSE,
                              FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, design.face);
+                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, atDpi.face);
     fonts_.emplace(atDpi, font);
     return font;
 }
@@ -56,6 +66,32 @@ LRESULT CALLBACK MemoProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
         return result & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_HASSETSEL);
     }
     return result;
+}
+
+// Where the log may wrap: after a space, and between the characters of Chinese and Japanese,
+// which the edit control's own procedure would not break at all. `current` is a position in
+// `text` (`count` UTF-16 units); each line break found going left lies before `current`, so
+// that the control, which asks again from there while the line is too long, always goes on.
+int CALLBACK WordBreak(LPWSTR text, int current, int count, int code) {
+    const auto breaksBefore = [text](int i) { return brimblet::MayBreakBetween(text[i - 1], text[i]); };
+    switch (code) {
+    case WB_ISDELIMITER:
+        return current >= 0 && current < count && text[current] == L' ';
+    case WB_LEFT: {
+        int i = current > 0 ? current - 1 : 0;
+        while (i > 0 && !breaksBefore(i)) {
+            --i;
+        }
+        return i;
+    }
+    default: {  // WB_RIGHT
+        int i = current < count ? current + 1 : count;
+        while (i < count && !breaksBefore(i)) {
+            ++i;
+        }
+        return i;
+    }
+    }
 }
 
 // The window class and styles of one kind of control.
@@ -123,6 +159,7 @@ HFONT FontOf(const ControlSpec& c, const FormSpec& form, FontCache& fonts, int d
 void CreateControls(HWND parent, const FormSpec& form, const brimblet::Catalogue& texts, FontCache& fonts,
                     int dpi) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+    fonts.UseLanguage(texts);
     SendMessageW(parent, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(form.font, dpi)), FALSE);
     // Each new control goes to the bottom of the stacking order, so the controls are created
     // from the top down: the tab stops in tab order, then the others, the last of the design
@@ -165,6 +202,7 @@ void CreateControls(HWND parent, const FormSpec& form, const brimblet::Catalogue
             SetWindowTextW(control, text.c_str());
         }
         if (c.kind == ControlKind::Memo) {
+            SendMessageW(control, EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(&WordBreak));
             editProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
                 control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MemoProcedure)));
         }

@@ -79,9 +79,14 @@ public:
     FontCache(const FontCache&) = delete;
     FontCache& operator=(const FontCache&) = delete;
     ~FontCache();
+    // Where the design's face lacks a letter of the language, its texts are drawn wholly in the
+    // language's own face (one Windows ships for its script) instead.
+    void UseLanguage(const brimblet::Catalogue& texts);
+    const wchar_t* FaceOf(const FontSpec& design) const;
     HFONT Get(const FontSpec& design, int dpi);
 
 private:
+    std::wstring languageFace_;        // empty: the design's faces
     std::map<FontSpec, HFONT> fonts_;  // by their height at their DPI
 };
 

@@ -2,6 +2,7 @@
 
 #include "BitmapCheck.h"
 #include "ErrorTexts.h"
+#include "LineBreaks.h"
 #include "NameLength.h"
 
 using brimblet::Catalogue;
@@ -38,4 +39,16 @@ TEST(CatalogueTest, countsANamesCharactersAsThePlayerSeesThem) {
     EXPECT_EQ(VisibleCharacters("\xF0\x9F\x91\x8B\xF0\x9F\x8F\xBD\xF0\x9F\x87\xB5\xF0\x9F\x87\xB1"), 2u);  // a tanned hand, PL
     EXPECT_EQ(VisibleCharacters("\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7"), 1u);  // woman, joiner, girl
     EXPECT_EQ(VisibleCharacters("\xCC\x88\xFF\xC3"), 3u);  // a lone mark, then bytes that are no UTF-8
+}
+
+TEST(LineBreaks, wrapsChineseAndJapaneseBetweenCharactersButNeverBeforeAClosingMark) {
+    using brimblet::MayBreakBetween;
+    EXPECT_TRUE(MayBreakBetween(U'子', U'赛'));   // between two ideographs
+    EXPECT_TRUE(MayBreakBetween(U'は', U'し'));   // between two kana
+    EXPECT_TRUE(MayBreakBetween(U'd', U'赛'));    // a Latin name, then Chinese
+    EXPECT_FALSE(MayBreakBetween(U'子', U'。'));  // no line starts with a closing mark
+    EXPECT_FALSE(MayBreakBetween(U'た', U'っ'));  // nor with a small kana
+    EXPECT_FALSE(MayBreakBetween(U'「', U'ボ'));  // nor ends with an opening one
+    EXPECT_TRUE(MayBreakBetween(U' ', U'F'));     // after a space, as ever
+    EXPECT_FALSE(MayBreakBetween(U'F', U'r'));    // never inside a word
 }

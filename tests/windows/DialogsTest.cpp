@@ -168,18 +168,19 @@ TEST(Dialogs, EnterInANameBoxPressesOkAndABoxTakesTenCharactersAtMost) {
     Key(box, VK_RETURN);
     EXPECT_FALSE(IsWindowVisible(g.form2.Handle()));
     EXPECT_EQ(g.Text(form1::Label2), "Annabelle-s position:");
-    // A name in the letters of Europe's languages shows as typed in the label and the log.
+    // A name in the letters of Europe's languages and a Hindi one with a conjunct (क्ष) shows
+    // as typed in the label and the log.
     g.Press(form1::Player1);
     SendMessageW(box, EM_SETSEL, 0, -1);
-    for (wchar_t c : std::wstring(L"\u0141ucja Zo\u00EB")) {
+    for (wchar_t c : std::wstring(L"\u0141ucja \u0915\u094D\u0937\u092E\u093E")) {
         PostMessageW(box, WM_CHAR, static_cast<WPARAM>(c), 1);
     }
     DispatchPendingMessages();
     Key(box, VK_RETURN);
-    EXPECT_EQ(g.Text(form1::Label2), "\u0141ucja Zo\u00EBs position:");
+    EXPECT_EQ(g.Text(form1::Label2), "\u0141ucja \u0915\u094D\u0937\u092E\u093Es position:");
     g.clock.Set(kDiceClockFor[2]);
     g.ClickDie();
-    EXPECT_EQ(g.Log().front(), "\u0141ucja Zo\u00EB scored a : 3");
+    EXPECT_EQ(g.Log().front(), "\u0141ucja \u0915\u094D\u0937\u092E\u093E scored a : 3");
 }
 
 TEST(Dialogs, TabSelectsAWholeName) {

@@ -336,6 +336,9 @@ TEST(MainWindow, SpeaksTheFirstOfTheUsersLanguagesThatTheGameHas) {
     const brimblet::Catalogue& texts = g.form.Texts();
     EXPECT_EQ(texts.Code(), expected);
     EXPECT_EQ(g.Text(Restart), texts.Text("Restart"));
+    LOGFONTW font{};  // in the face Windows ships for the language's script
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(g.form.Control(Restart), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(Narrow(font.lfFaceName), texts.Faces().windowsFace);
     g.Press(Restart);
     EXPECT_EQ(g.Log(), std::vector<std::string>{texts.Text("Press one of the buttons for different players.")});
 }
