@@ -16,6 +16,11 @@ set(CMAKE_EXE_LINKER_FLAGS_RELEASE "-Oz" CACHE STRING "" FORCE)
 # JavaScript trampoline, and the module and script are 25 KB and 10 KB smaller. The loader
 # tells a browser too old for them.
 add_compile_options(-fwasm-exceptions)
+# No run-time type information: 10 KB less of the module, most of it the names of the types of
+# std::function's targets. Embind is told to name no types; an error is told apart by catching
+# it (ErrorTexts.cpp).
+add_compile_options(-fno-rtti -DEMSCRIPTEN_HAS_UNBOUND_TYPE_NAMES=0)
+add_link_options(-fno-rtti)  # and embind's own library built the same way
 add_link_options(-fwasm-exceptions -sALLOW_MEMORY_GROWTH=1)
 
 include(CTest)

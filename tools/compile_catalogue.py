@@ -3,7 +3,13 @@
 
   compile_catalogue.py table OUT.cpp POT FACES LANG.po...  the table every build looks its texts up in,
                                                      with each language's script and faces
-  compile_catalogue.py loader IN.js OUT.js LANG.po... the page loader, its T("...") texts filled in
+  compile_catalogue.py table-apart OUT.cpp POT FACES LANG.po...  the same with English's texts alone,
+                                                     for the page, which fetches the others'
+  compile_catalogue.py languages FOLDER POT LOADER LANG.po...  the page's script of each language's
+                                                     texts, FOLDER/<code>.js: the program's, and
+                                                     the loader's (its T("...") texts)
+  compile_catalogue.py loader IN.js OUT.js FACES LANG.po...  the page loader, with the languages'
+                                                     codes, and those with a face of their own
   compile_catalogue.py page IN.html OUT.html LANG.po... the page, its <noscript> text in every language
 
 Each PO file is checked and compiled by msgfmt first, so a file msgfmt refuses fails the build,
@@ -86,7 +92,7 @@ def c_faces(row):
     return "{" + ", ".join(c_string(part) for part in row) + "}"
 
 
-def table(out, pot, faces_path, paths):
+def table(out, pot, faces_path, paths, apart=False):
     lines = ['// Made by tools/compile_catalogue.py from po/*.po and src/shared/faces.txt at build time.',
              '#include "Catalogue.h"', '', 'namespace brimblet {', '', 'namespace {']
     wanted = program_texts(pot)
@@ -95,25 +101,45 @@ def table(out, pot, faces_path, paths):
     if lacking or "en" not in drawn:
         sys.exit(f"{faces_path}: no row for {', '.join(lacking) or 'en'}")
     found = [(code, {k: v for k, v in texts.items() if k in wanted}) for code, texts in languages(paths)]
-    for code, texts in found:
+    for code, texts in ([] if apart else found):
         lines.append(f"constexpr CatalogueEntry k_{code}[] = {{")
         for english in sorted(texts, key=lambda t: t.encode("utf-8")):
             lines.append(f"    {{{c_string(english)}, {c_string(texts[english])}}},")
         lines.append("};")
     lines += ["}  // namespace", "", "const CatalogueLanguage kCatalogueLanguages[] = {"]
-    lines += [f'    {{"{code}", k_{code}, sizeof k_{code} / sizeof k_{code}[0], {c_faces(drawn[code])}}},' for code, _ in found]
+    entries = (lambda code: "nullptr, 0") if apart else (lambda code: f"k_{code}, sizeof k_{code} / sizeof k_{code}[0]")
+    lines += [f'    {{"{code}", {entries(code)}, {c_faces(drawn[code])}}},' for code, _ in found]
     lines += ["};", f"const std::size_t kCatalogueLanguageCount = {len(found)};",
               f"const LanguageFaces kEnglishFaces = {c_faces(drawn['en'])};", "", "}  // namespace brimblet", ""]
     write_if_changed(out, "\n".join(lines))
 
 
-def loader(source, out, paths):
+def loader_texts(source):
     script = open(source, encoding="utf-8").read()
-    wanted = set(json.loads('"' + m + '"') for m in re.findall(r'\bT\("((?:[^"\\]|\\.)*)"\)', script))
-    texts = {code: {k: v for k, v in found.items() if k in wanted} for code, found in languages(paths)}
-    script = script.replace("@LOADER_TEXTS@", json.dumps(texts, ensure_ascii=False, sort_keys=True))
+    # T("text") and T("text with {places}", {places}): every text the loader shows.
+    return set(json.loads('"' + m + '"') for m in re.findall(r'\bT\("((?:[^"\\]|\\.)*)"[,)]', script))
+
+
+def loader(source, out, faces_path, paths):
+    codes = [os.path.splitext(os.path.basename(p))[0] for p in sorted(paths)]
+    drawn = faces(faces_path)
+    own = [code for code in codes if drawn[code][1] != drawn["en"][1]]
+    script = open(source, encoding="utf-8").read().replace("@LANGUAGES@", json.dumps(codes))
+    script = script.replace("@OWN_FACES@", json.dumps(own))
     # All in ASCII, as escapes, so that the script reads the same whatever the page's encoding.
     write_if_changed(out, "".join(c if ord(c) < 0x80 else f"\\u{ord(c):04x}" for c in script))
+
+
+def texts_files(folder, pot, source, paths):
+    """Each language's texts as the page fetches them, FOLDER/<code>.js, a script that hands
+    them to the loader and the program: the program's texts and the loader's own. In ASCII, as
+    escapes, so that it reads the same whatever the host says of its encoding."""
+    wanted = program_texts(pot) | loader_texts(source)
+    os.makedirs(folder, exist_ok=True)
+    for code, found in languages(paths):
+        texts = {k: v for k, v in found.items() if k in wanted}
+        write_if_changed(os.path.join(folder, code + ".js"), "// Made by tools/compile_catalogue.py from po/"
+                         f"{code}.po.\nself.brimbletTexts = {json.dumps({'code': code, 'texts': texts}, sort_keys=True)};\n")
 
 
 def page(source, out, paths):
@@ -122,7 +148,7 @@ def page(source, out, paths):
     text = open(source, encoding="utf-8").read()
     start, end = text.index("<noscript>") + len("<noscript>"), text.index("</noscript>")
     english = text[start:end]
-    said = [f"<p>{english}</p>"] + [f'<p lang="{code}">{html.escape(found[english])}</p>'
+    said = [f"<p>{english}</p>"] + [f'<p lang="{code.replace("_", "-")}">{html.escape(found[english])}</p>'
                                     for code, found in languages(paths) if found.get(english)]
     write_if_changed(out, text[:start] + "".join(said) + text[end:])
 
@@ -135,9 +161,11 @@ def write_if_changed(path, text):
 
 
 if __name__ == "__main__":
-    if sys.argv[1] == "table":
-        table(sys.argv[2], sys.argv[3], sys.argv[4], sys.argv[5:])
+    if sys.argv[1] in ("table", "table-apart"):
+        table(sys.argv[2], sys.argv[3], sys.argv[4], sys.argv[5:], apart=sys.argv[1] == "table-apart")
+    elif sys.argv[1] == "languages":
+        texts_files(sys.argv[2], sys.argv[3], sys.argv[4], sys.argv[5:])
     elif sys.argv[1] == "page":
         page(sys.argv[2], sys.argv[3], sys.argv[4:])
     else:
-        loader(sys.argv[2], sys.argv[3], sys.argv[4:])
+        loader(sys.argv[2], sys.argv[3], sys.argv[4], sys.argv[5:])

@@ -133,10 +133,8 @@ BrimbletApplication::~BrimbletApplication() { DestroyForms(); }
 template <typename Handler> void BrimbletApplication::Guarded(Handler&& handler) {
     try {
         handler();
-    } catch (const std::exception& error) {
-        ReportError(QString::fromStdString(brimblet::ErrorText(&error, texts_)));
     } catch (...) {
-        ReportError(QString::fromStdString(brimblet::ErrorText(nullptr, texts_)));
+        ReportError(QString::fromStdString(brimblet::ErrorText(std::current_exception(), texts_)));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <deque>
 
 namespace brimblet {
 
@@ -54,7 +55,42 @@ std::vector<std::string> Candidates(const std::string& tag) {
     return codes;
 }
 
+// A language whose texts came at run time, and the table that looks them up.
+struct FetchedLanguage {
+    std::vector<std::pair<std::string, std::string>> texts;
+    std::vector<CatalogueEntry> entries;
+    CatalogueLanguage language;
+};
+
 }  // namespace
+
+const Catalogue* Catalogue::WithTexts(std::string_view code, std::vector<std::pair<std::string, std::string>> texts) {
+    static std::deque<FetchedLanguage> fetched;  // never moved: the catalogues point into them
+    static std::deque<Catalogue> catalogues;
+    const auto known = std::find_if(All().begin(), All().end(), [code](const Catalogue& c) { return c.Code() == code; });
+    if (known == All().end() || known->language_ == nullptr) {
+        return nullptr;
+    }
+    // Sorted as the compiled tables are, by their English's bytes, as they come already: one
+    // pass of insertion (far smaller in the page's module than std::sort's); a text given twice
+    // counts once.
+    for (std::size_t i = 1; i < texts.size(); ++i) {
+        for (std::size_t j = i; j > 0 && texts[j].first < texts[j - 1].first; --j) {
+            std::swap(texts[j], texts[j - 1]);
+        }
+    }
+    texts.erase(std::unique(texts.begin(), texts.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
+                texts.end());
+    FetchedLanguage& language = fetched.emplace_back();
+    language.texts = std::move(texts);
+    for (const auto& [english, text] : language.texts) {
+        language.entries.push_back({english.c_str(), text.c_str()});
+    }
+    language.language = *known->language_;
+    language.language.entries = language.entries.data();
+    language.language.count = language.entries.size();
+    return &catalogues.emplace_back(&language.language);
+}
 
 const Catalogue& Catalogue::English() { return All().front(); }
 

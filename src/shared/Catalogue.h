@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "GameTexts.h"
@@ -50,6 +51,11 @@ public:
 
     // English, then every language compiled in.
     static const std::vector<Catalogue>& All();
+
+    // For the page, whose program holds English's texts alone and fetches the player's
+    // language's beside it: that language with its texts (each English text and its own);
+    // nullptr when the game has no language `code`. Kept for the rest of the program's life.
+    static const Catalogue* WithTexts(std::string_view code, std::vector<std::pair<std::string, std::string>> texts);
 
     // "en" for English; "pt_BR", as po/ names it.
     std::string_view Code() const { return language_ != nullptr ? language_->code : "en"; }

@@ -4,14 +4,18 @@
 
 namespace brimblet {
 
-std::string ErrorText(const std::exception* error, const Catalogue& catalogue) {
-    if (error == nullptr) {
-        return catalogue.Text(N_("Unexpected error"));
+std::string ErrorText(std::exception_ptr error, const Catalogue& catalogue) {
+    try {
+        if (error) {
+            std::rethrow_exception(error);
+        }
+    } catch (const PictureError& picture) {
+        return picture.Text(catalogue);
+    } catch (const std::exception& other) {
+        return other.what();
+    } catch (...) {
     }
-    if (const auto* picture = dynamic_cast<const PictureError*>(error)) {
-        return picture->Text(catalogue);
-    }
-    return error->what();
+    return catalogue.Text(N_("Unexpected error"));
 }
 
 }  // namespace brimblet

@@ -11,7 +11,7 @@
 
 Application::Application()
     : texts_(page_texts::Choose()),
-      events_([this](const std::exception* error) { ReportError(brimblet::ErrorText(error, texts_)); }) {
+      events_([this](std::exception_ptr error) { ReportError(brimblet::ErrorText(error, texts_)); }) {
     report_.Connect(events_);
     events_.AfterEach([this] { KeepSession(); });
     // A page left may come back from the browser's back-forward cache, as it was: its name
@@ -32,13 +32,14 @@ void Application::Start() {
         [this](const FetchedPictures& files) { events_.Guarded([&] { CreateForms(files); }); });
 }
 
-// The service worker keeps the site's files for play with no network. Where the browser
-// offers none (a page opened from a file, say) the game plays all the same.
+// The service worker keeps the site's files for play with no network, with the player's
+// language's (its texts and its face). Where the browser offers none (a page opened from a
+// file, say) the game plays all the same.
 void Application::KeepForOffline() {
     emscripten::val navigator = emscripten::val::global("navigator");
     if (!navigator["serviceWorker"].isUndefined()) {
         navigator["serviceWorker"]
-            .call<emscripten::val>("register", std::string("sw.js"))
+            .call<emscripten::val>("register", "sw.js?language=" + std::string(texts_.Code()))
             .call<void>("catch", emscripten::val::global("console")["debug"]);
     }
 }
@@ -53,8 +54,8 @@ void Application::CreateForms(const FetchedPictures& files) {
     std::string failure;
     try {
         form1_->FormCreate(files);
-    } catch (const std::exception& error) {
-        failure = brimblet::ErrorText(&error, texts_);
+    } catch (const std::exception&) {
+        failure = brimblet::ErrorText(std::current_exception(), texts_);
     }
     form2_ = std::make_unique<TForm2>(*form1_, events_);
     form3_ = std::make_unique<TForm3>(*form1_, events_);

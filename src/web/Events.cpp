@@ -43,9 +43,7 @@ void Events::Guarded(const std::function<void()>& work) {
 void Events::Run(const std::function<void()>& work) {
     try {
         work();
-    } catch (const std::exception& error) {
-        report_(&error);
     } catch (...) {
-        report_(nullptr);
+        report_(std::current_exception());
     }
 }

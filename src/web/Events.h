@@ -12,8 +12,8 @@
 class Events {
 public:
     using Handler = std::function<void(emscripten::val event)>;
-    // What a handler threw, nullptr for what is no exception.
-    using Report = std::function<void(const std::exception* error)>;
+    // What a handler threw.
+    using Report = std::function<void(std::exception_ptr error)>;
 
     explicit Events(Report report) : report_(std::move(report)) {}
     Events(const Events&) = delete;

@@ -64,7 +64,7 @@ void TForm1::Fit() {
     const double width = root["clientWidth"].as<double>();
     const double height = root["clientHeight"].as<double>();
     const double scale = std::min(width / kDesignWidth, height / kDesignHeight);
-    root["style"].call<void>("setProperty", std::string("--scale"), std::to_string(scale));
+    root["style"].call<void>("setProperty", std::string("--scale"), val(scale));  // the page writes the number
     // The zoom the window now has (none on a phone's stacked layout), and how much of it the
     // browser counts in the boxes it reports: Chromium and Firefox count all of it, WebKit
     // none, even for the zoomed window itself.

@@ -3,6 +3,7 @@
 #include <emscripten/val.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 using emscripten::val;
@@ -29,6 +30,28 @@ void TranslateAttribute(val element, const char* name, const brimblet::Catalogue
     }
 }
 
+// The chosen language with its texts, which the loader fetched beside the program
+// (languages/<code>.js sets self.brimbletTexts); English where they did not come.
+const brimblet::Catalogue& Fetched(const brimblet::Catalogue& chosen) {
+    const auto isObject = [](const val& v) { return !v.isNull() && v.typeOf().as<std::string>() == "object"; };
+    const val fetched = val::global("self")["brimbletTexts"];
+    if (chosen.Code() == "en" || !isObject(fetched) || !fetched["code"].isString() ||
+        fetched["code"].as<std::string>() != chosen.Code() || !isObject(fetched["texts"])) {
+        return brimblet::Catalogue::English();
+    }
+    const val entries = val::global("Object").call<val>("entries", fetched["texts"]);
+    std::vector<std::pair<std::string, std::string>> texts;
+    const int count = entries["length"].as<int>();
+    for (int i = 0; i < count; ++i) {
+        const val entry = entries[i];
+        if (entry[1].isString()) {
+            texts.emplace_back(entry[0].as<std::string>(), entry[1].as<std::string>());
+        }
+    }
+    const brimblet::Catalogue* language = brimblet::Catalogue::WithTexts(chosen.Code(), std::move(texts));
+    return language != nullptr ? *language : brimblet::Catalogue::English();
+}
+
 }  // namespace
 
 const brimblet::Catalogue& Choose() {
@@ -42,8 +65,8 @@ const brimblet::Catalogue& Choose() {
     if (navigator["language"].isString()) {
         languages.push_back(navigator["language"].as<std::string>());
     }
-    const brimblet::Catalogue& chosen = brimblet::Catalogue::Preferred(languages);
-    val::global("document")["documentElement"].set("lang", std::string(chosen.Code()));
+    const brimblet::Catalogue& chosen = Fetched(brimblet::Catalogue::Preferred(languages));
+    val::global("document")["documentElement"].set("lang", chosen.Tag());
     return chosen;
 }
 

@@ -24,7 +24,7 @@ void SetReportOwner(std::function<HWND()> owner) { reportOwner = std::move(owner
 
 void SetReportLanguage(const brimblet::Catalogue& texts) { reportLanguage = &texts; }
 
-void ReportError(const std::exception* error) { ReportError(brimblet::ErrorText(error, *reportLanguage)); }
+void ReportError(std::exception_ptr error) { ReportError(brimblet::ErrorText(error, *reportLanguage)); }
 
 ReportSink SetReportSink(ReportSink sink) {
     ReportSink previous = std::move(reportSink);

@@ -13,8 +13,8 @@
 // stop shows two), a stop icon and one OK button. The program's other windows are disabled
 // while it is open; the window that was active before is active again afterwards.
 void ReportError(const std::string& text);
-// The report of what a handler threw, nullptr for what is no exception, in the report's language.
-void ReportError(const std::exception* error);
+// The report of what a handler threw, in the report's language.
+void ReportError(std::exception_ptr error);
 
 // The language of the reports' texts (English until set); `texts` outlives the reports.
 void SetReportLanguage(const brimblet::Catalogue& texts);
@@ -33,10 +33,8 @@ ReportSink SetReportSink(ReportSink sink);
 template <typename Handler> void Guarded(Handler&& handler) {
     try {
         handler();
-    } catch (const std::exception& error) {
-        ReportError(&error);
     } catch (...) {
-        ReportError(nullptr);
+        ReportError(std::current_exception());
     }
 }
 

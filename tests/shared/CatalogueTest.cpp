@@ -21,13 +21,20 @@ TEST(CatalogueTest, choosesTheFirstListedLanguageTheGameHasAndFillsItsTexts) {
     }
     EXPECT_EQ(Catalogue::Preferred({"zh-TW"}).Tag(), "zh-TW");
     EXPECT_STREQ(Catalogue::Preferred({"hi"}).Faces().windowsFace, "Nirmala UI");
+    // The page's language, its texts fetched beside the program, in any order and repeated.
+    const Catalogue* fetched = Catalogue::WithTexts("pt_BR", {{"Restart", "De novo"}, {"Ok", "OK"}, {"Restart", "Outra"}});
+    ASSERT_NE(fetched, nullptr);
+    EXPECT_STREQ(fetched->Text("Restart"), "De novo");
+    EXPECT_STREQ(fetched->Text("Close"), "Close");
+    EXPECT_EQ(fetched->Tag(), "pt-BR");
+    EXPECT_EQ(Catalogue::WithTexts("xx", {}), nullptr);
     EXPECT_EQ(code({"en-GB", "de"}), "en");  // English is one the game has
     EXPECT_EQ(code({"C", ""}), "en");
     const Catalogue& french = Catalogue::Preferred({"fr"});
     EXPECT_STREQ(french.Text("no such text"), "no such text");
     const brimblet::PictureError large(brimblet::N_("Bitmap image is too large ({width} x {height} pixels)"),
                                        {{"width", "5000"}, {"height", "4000"}});
-    EXPECT_EQ(brimblet::ErrorText(&large, french), "L'image bitmap est trop grande (5000 x 4000 pixels)");
+    EXPECT_EQ(brimblet::ErrorText(std::make_exception_ptr(large), french), "L'image bitmap est trop grande (5000 x 4000 pixels)");
     // Each place is filled once: a name typed with braces stays as typed.
     EXPECT_EQ(brimblet::FillTemplate("{name} scored a : {value}", {{"name", "{value}"}, {"value", "6"}}),
               "{value} scored a : 6");

@@ -30,7 +30,7 @@ from referee import JUMPS, read_bmp, square_at  # noqa: E402
 sys.path.insert(0, os.path.join(HERE, "..", "support"))
 from layout_record import differences, from_listing, read_record  # noqa: E402
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
-from compile_catalogue import read_po  # noqa: E402
+from compile_catalogue import faces, read_po  # noqa: E402
 
 # The page's clock as the desktop builds' tests script theirs: each reading takes the next of the
 # times pushed (ms after midnight UTC), and the last is read again until another is pushed.
@@ -383,7 +383,8 @@ def one_player(page, site, pictures, transcript):
     origin = url.split("/site/")[0] + "/"
     urls = {m["params"]["request"]["url"] for m in (json.loads(e["message"])["message"] for e in page.driver.get_log("performance"))
             if m["method"] == "Network.requestWillBeSent"}
-    check(urls and all(u.startswith(origin) for u in urls), f"requests: {sorted(urls)}")
+    # Nothing asked of another origin; no other language's texts or face.
+    check(urls and all(u.startswith(origin) and "/languages/" not in u for u in urls), f"requests: {sorted(urls)}")
     stored = page.js_async("return indexedDB.databases().then(d => [document.cookie, localStorage.length,"
                            " Object.keys(sessionStorage), d.length]);")
     check(stored == ["", 0, ["brimblet.game"], 0], f"stored on the player's machine: {stored}")
@@ -607,10 +608,34 @@ def broken_files(page, site, pictures):
         restart_and_throw(page, model, name)
 
 
-# Each control's text in each language as the page draws it in the control's font, held to its
-# room: one line each (the log's first text a line at a time), the name labels also as Ok writes
-# them, the die's caption left of the die. Gives what does not fit.
-FITS = """const [languages, position] = arguments, clipped = [], probe = document.createElement('span');
+# Every language's face, as its own stylesheet declares it, loaded into the page, with each
+# language's faces and the letters of its texts; gives what did not load.
+ALL_FACES = """const [own, languages] = arguments;
+return (async () => {
+await Promise.all(own.map(code => new Promise(done => {
+  const style = Object.assign(document.createElement('link'), {rel: 'stylesheet', href: `languages/${code}.css`, onload: done, onerror: done});
+  document.head.append(style);
+})));
+const probe = document.createElement('span');
+document.body.append(probe);
+const failed = [];
+for (const code of own) {
+  probe.lang = code.replace('_', '-');
+  const face = getComputedStyle(probe).getPropertyValue('--face').trim(), text = Object.values(languages[code]).join('');
+  for (const weight of ['400', '700']) {
+    const loaded = await document.fonts.load(`${weight} 15px ${face}`, text);
+    if (!loaded.length) failed.push(`${code} ${weight} ${face}`);
+  }
+}
+probe.remove();
+return failed;
+})();"""
+
+# Each control's text in each language as the page draws it in the control's font and the
+# language's face, held to its room: one line each (the log's first text a line at a time),
+# the name labels also as Ok writes them, the die's caption left of the die; a language in a
+# face of its own keeps a tenth of the room spare. Gives what does not fit.
+FITS = """const [languages, position, own] = arguments, clipped = [], probe = document.createElement('span');
 const t = id => document.getElementById(id), dialogs = [t('TForm2'), t('TForm3')];
 dialogs.forEach(d => { d.hidden = false; });
 // The page shows its own language: each control's English is found back through it.
@@ -621,13 +646,17 @@ for (const e of document.querySelectorAll('#TForm1 [id], .window.dialog .client 
   const shown = e.tagName === 'INPUT' ? e.value : e.textContent, english = back[shown] || shown, left = e.getBoundingClientRect().left, room = e.id === 'Label4' ?
     t('Image2').getBoundingClientRect().left - left : e.parentElement.classList.contains('caption') ?
     e.parentElement.querySelector('.close').getBoundingClientRect().left - left : e.clientWidth - parseFloat(getComputedStyle(e).paddingLeft) - parseFloat(getComputedStyle(e).paddingRight);
-  probe.style.font = getComputedStyle(e).font;
+  const style = getComputedStyle(e);
   for (const [code, texts] of Object.entries(languages)) {
     if (!english.trim() || !(english in texts)) continue;
+    probe.lang = code.replace('_', '-');
+    probe.style.font = `${style.fontStyle} ${style.fontWeight} ${style.fontSize} var(--face)`;
+    const fits = own.includes(code) ? room * 0.9 : room;
+    if (own.includes(code) && texts[english] === english) continue;  // a name: its label is as wide as it is there
     const extra = ['Label2', 'Label3'].includes(e.id) ? [texts[position].replace('{name}', texts['Player1']), texts['Freds position:']] : [];
     for (const line of [...texts[english].split('\\n'), ...extra]) {
       probe.textContent = line;
-      if (probe.getBoundingClientRect().width > room + 0.5) clipped.push(`${code} ${e.id || e.className}: "${line}" in ${room} px`);
+      if (probe.getBoundingClientRect().width > fits + 0.5) clipped.push(`${code} ${e.id || e.className}: "${line}" in ${fits} px`);
     }
   }
 }
@@ -636,20 +665,31 @@ dialogs.forEach(d => { d.hidden = true; });
 return clipped;"""
 
 
-def in_language(page, site, transcript, language, texts):
-    """The browser set to the language: the page speaks it (its lang too), every language's texts
-    fit, a name in Europe's letters shows as typed, the transcript plays, and navigator.languages
-    chooses (fr-CA, ja)."""
-    url, mine = site.copy("site"), texts[language]
+def in_language(page, site, transcript, language, texts, drawn):
+    """The browser set to the language: the page speaks it (its lang too), in its face, having
+    fetched no other language's texts or face; every language's texts fit, in its face; a name in
+    Europe's letters and Hindi's shows as typed; the transcript plays; and navigator.languages
+    chooses (fr-CA, zh-TW, zh-SG, pt-BR, pt-PT, and Swahili, which the game lacks)."""
+    url, mine, tag = site.copy("site"), texts[language], language.replace("_", "-")
+    own = [code for code in texts if drawn[code][1] != drawn["en"][1]]  # the languages of a face of their own
+    face = drawn[language][1]
     page.resize(900, 760)
     page.open(url)
+    page.js_async("return document.fonts.ready.then(() => true);")
     seen = page.js("const t = id => document.getElementById(id); return [document.documentElement.lang, t('Player1').textContent,"
-                   " t('Memo1').textContent, t('TForm2-Edit1').value, t('Image1').getAttribute('aria-label')]")
-    check(seen == [language, mine["1 Player"], mine["Welcome to \nBrimblet.\nPlease choose the number \nof players:"],
-                   mine["Player1"], mine["Board"]], f"{page.name} in {language}: {seen}")
-    clipped = page.js(FITS, texts, "{name}s position:")
+                   " t('Memo1').textContent, t('TForm2-Edit1').value, t('Image1').getAttribute('aria-label'),"
+                   " getComputedStyle(t('Player1')).fontFamily, performance.getEntriesByType('resource').map(e => e.name)"
+                   " .filter(n => n.includes('/languages/')).map(n => n.split('/languages/')[1]).sort()]")
+    fetched = sorted([f"{language}.js"] + ([f"{language}.css"] + [f for f in os.listdir(os.path.join(site.root, "site", "languages"))
+                     if f.startswith(face.replace(" ", "") + "-")] if language in own else []))
+    check(seen == [tag, mine["1 Player"], mine["Welcome to \nBrimblet.\nPlease choose the number \nof players:"],
+                   mine["Player1"], mine["Board"], f'"{face}"', fetched], f"{page.name} in {language}: {seen}, not {fetched}")
+    failed = page.js_async(ALL_FACES, own, texts)
+    check(not failed, f"{page.name}: faces that did not load: {failed}")
+    clipped = page.js(FITS, texts, "{name}s position:", own)
     check(not clipped, f"{page.name}: texts cut off: {clipped}")
-    for name, lines in (("\u0141ucja Zo\u00eb", [transcript[0][0].replace(mine["Player1"], "\u0141ucja Zo\u00eb")]), (None, None)):
+    typed = "\u0141ucja \u0915\u094d\u0937\u092e\u093e"  # Polish letters and a Hindi conjunct
+    for name, lines in ((typed, [transcript[0][0].replace(mine["Player1"], typed)]), (None, None)):
         page.open(url)
         model = Model()
         page.click("#Player1")
@@ -663,10 +703,11 @@ def in_language(page, site, transcript, language, texts):
             model.click(page)
             page.click("#Image2")
             check(page.js(STATE)["log"][:len(want)] == want, f"{page.name} in {language}, click {n}: {page.js(STATE)['log']}, not {want}")
-    for listed, want in (("fr-CA,en", "fr"), ("ja-JP", "en"), ("ja,pt-BR", "pt")):
+    for listed, want in (("fr-CA,en", "fr"), ("sw-KE", "en"), ("sw,pt-BR", "pt_BR"), ("pt-PT", "pt"), ("zh-TW", "zh_TW"),
+                         ("zh-SG", "zh_CN")):
         page.open(url + "?languages=" + listed)
         got = page.js("return [document.documentElement.lang, document.getElementById('Restart').textContent]")
-        check(got == [want, texts.get(want, {}).get("Restart", "Restart")], f"{page.name}: languages {listed} give {got}")
+        check(got == [want.replace("_", "-"), texts.get(want, {}).get("Restart", "Restart")], f"{page.name}: languages {listed} give {got}")
 
 
 def main():
@@ -682,8 +723,9 @@ def main():
             texts = {f[:-3]: read_po(os.path.join(po, f)) for f in os.listdir(po) if f.endswith(".po")}
             made = os.path.join(os.path.dirname(os.path.abspath(site_folder)), "transcripts", f"one-player-game.{name}.log")
             own = [block.splitlines()[1:] for block in open(made, encoding="utf-8").read().split("# click ")[1:]]
-            games[name] = functools.partial(lambda page, site, t, n: in_language(page, site, t, n, texts), t=own, n=name)
-            os.environ["BRIMBLET_BROWSER_LANGUAGE"] = name
+            drawn = faces(os.path.join(HERE, "..", "..", "src", "shared", "faces.txt"))
+            games[name] = functools.partial(lambda page, site, t, n: in_language(page, site, t, n, texts, drawn), t=own, n=name)
+            os.environ["BRIMBLET_BROWSER_LANGUAGE"] = name.replace("_", "-")
     for name in sys.argv[4:] or games:
         page = ENGINES[engine](CLOCK)
         site = Site(site_folder, page)
