@@ -46,6 +46,9 @@ TEST(CatalogueTest, countsANamesCharactersAsThePlayerSeesThem) {
     EXPECT_EQ(VisibleCharacters("\xF0\x9F\x91\x8B\xF0\x9F\x8F\xBD\xF0\x9F\x87\xB5\xF0\x9F\x87\xB1"), 2u);  // a tanned hand, PL
     EXPECT_EQ(VisibleCharacters("\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7"), 1u);  // woman, joiner, girl
     EXPECT_EQ(VisibleCharacters("\xCC\x88\xFF\xC3"), 3u);  // a lone mark, then bytes that are no UTF-8
+    EXPECT_EQ(VisibleCharacters("क्षमा"), 2u);  // a conjunct, and a letter with its vowel sign
+    EXPECT_EQ(VisibleCharacters("ক্ষমা"), 2u);  // the same in Bengali
+    EXPECT_EQ(VisibleCharacters("王小明"), 3u);
 }
 
 TEST(LineBreaks, wrapsChineseAndJapaneseBetweenCharactersButNeverBeforeAClosingMark) {

@@ -394,7 +394,8 @@ def one_player(page, site, pictures, transcript):
     folder, source = os.path.join(site.root, "site"), os.path.join(HERE, "..", "..", "src", "web")
     text = open(f"{folder}/index.html").read().replace("<title>", '<meta name="build" content="2"><title>')
     open(f"{folder}/index.html", "w").write(text)
-    subprocess.run([sys.executable, f"{source}/make_service_worker.py", f"{source}/sw.js.in", folder, f"{folder}/sw.js"], check=True)
+    subprocess.run([sys.executable, f"{source}/make_service_worker.py", f"{source}/sw.js.in", folder, f"{folder}/sw.js",
+                    os.path.join(source, "..", "shared", "faces.txt")], check=True)
     version = open(f"{folder}/sw.js").read().split('VERSION = "')[1].split('"')[0]
     page.cdp("Network.emulateNetworkConditions", offline=False, latency=0, downloadThroughput=-1, uploadThroughput=-1)
     site.server.mode = "up"
@@ -574,7 +575,7 @@ def broken_files(page, site, pictures):
                          "[...document.querySelectorAll('noscript p')].map(p => [p.lang, p.innerText])")["result"]["value"]
         langs = [lang for lang, _ in shown]  # said in every language, each marked with its own
         check(shown[:1] == [["", "Brimblet needs JavaScript and WebAssembly to play."]] and
-              langs[1:] == sorted(f[:-3] for f in os.listdir(os.path.join(HERE, "..", "..", "po")) if f.endswith(".po")),
+              langs[1:] == sorted(f[:-3].replace("_", "-") for f in os.listdir(os.path.join(HERE, "..", "..", "po")) if f.endswith(".po")),
               f"with no JavaScript the page shows {shown!r}")
         page.cdp("Emulation.setScriptExecutionDisabled", value=False)
     for name, change, text in [
