@@ -704,6 +704,18 @@ def in_language(page, site, transcript, language, texts, drawn):
             model.click(page)
             page.click("#Image2")
             check(page.js(STATE)["log"][:len(want)] == want, f"{page.name} in {language}, click {n}: {page.js(STATE)['log']}, not {want}")
+    if page.devtools:  # with no network, the page still speaks the language it was visited in, in its face
+        page.wait("navigator.serviceWorker.controller !== null", 20)
+        site.server.mode = "down"
+        page.cdp("Network.enable")
+        page.cdp("Network.emulateNetworkConditions", offline=True, latency=0, downloadThroughput=-1, uploadThroughput=-1)
+        page.open(url)
+        page.js_async("return document.fonts.ready.then(() => true);")
+        got = page.js("return [document.getElementById('Restart').textContent,"
+                      " [...document.fonts].some(f => f.family.replace(/\"/g, '') === arguments[0] && f.status === 'loaded')]", face)
+        check(got == [mine["Restart"], True], f"{page.name} offline in {language}: {got}")
+        page.cdp("Network.emulateNetworkConditions", offline=False, latency=0, downloadThroughput=-1, uploadThroughput=-1)
+        site.server.mode = "up"
     for listed, want in (("fr-CA,en", "fr"), ("sw-KE", "en"), ("sw,pt-BR", "pt_BR"), ("pt-PT", "pt"), ("zh-TW", "zh_TW"),
                          ("zh-SG", "zh_CN")):
         page.open(url + "?languages=" + listed)
