@@ -139,8 +139,7 @@ template <typename Handler> void BrimbletApplication::Guarded(Handler&& handler)
 }
 
 void BrimbletApplication::CreateForms(const brimblet::UtcClock* clock) {
-    form1_ = std::make_unique<TForm1>(clock, texts_);
-    DrawInLanguageFace(*form1_, texts_);
+    form1_ = std::make_unique<TForm1>(clock, texts_);  // drawn in the language's face from the start
     WatchWindow(*form1_);
     Guarded([this] { form1_->FormCreate(); });
     form2_ = std::make_unique<TForm2>(*form1_);

@@ -8,6 +8,7 @@
 
 #include "BitmapFile.h"
 #include "Keys.h"
+#include "LanguageFace.h"
 #include "NameDialog.h"
 #include "NameDialogs.h"
 #include "SquareCoords.h"
@@ -41,7 +42,8 @@ TForm1::TForm1(const brimblet::UtcClock* clock, const brimblet::Catalogue& texts
     connect(ui_->Restart, &QPushButton::clicked, this, &TForm1::RestartClick);
     connect(ui_->Image2, &PictureBox::clicked, this, &TForm1::Image2Click);
     // The labels the design marks as sizing themselves to their text start at their text's
-    // width, which is the font's.
+    // width, which is the font's: the language's face, put in first.
+    DrawInLanguageFace(*this, texts);
     for (QLabel* label : findChildren<QLabel*>()) {
         if (label->property("autoSize").toBool()) {
             label->ensurePolished();  // its font comes from the style sheet

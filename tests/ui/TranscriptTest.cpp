@@ -61,6 +61,11 @@ private slots:
         if (!texts.InDesignFace()) {  // the language's own face, found through fontconfig
             QCOMPARE(QFontInfo(g.label("Label2")->font()).family(), LanguageFamily(texts));
         }
+        for (QLabel* label : g.form1().findChildren<QLabel*>()) {  // sized to their text in that face
+            if (label->property("autoSize").toBool()) {
+                QCOMPARE(label->width(), label->sizeHint().width());
+            }
+        }
         QCOMPARE(g.form3().windowTitle(), QString::fromUtf8(texts.Text("Two Player Game")));
         g.button("Restart")->click();
         QCOMPARE(g.log(), QStringList{QString::fromUtf8(texts.Text("Press one of the buttons for different players."))});
