@@ -28,11 +28,11 @@ FontCache::~FontCache() {
 
 void FontCache::UseLanguage(const brimblet::Catalogue& texts) {
     languageFace_ = texts.InDesignFace() ? std::wstring() : Widen(texts.Faces().windowsFace);
+    designFace_ = Widen(brimblet::kEnglishFaces.windowsFace);
 }
 
 const wchar_t* FontCache::FaceOf(const FontSpec& design) const {
-    const bool designFace = std::wcscmp(design.face, Widen(brimblet::kEnglishFaces.windowsFace).c_str()) == 0;
-    return designFace && !languageFace_.empty() ? languageFace_.c_str() : design.face;
+    return !languageFace_.empty() && design.face == designFace_ ? languageFace_.c_str() : design.face;
 }
 
 HFONT FontCache::Get(const FontSpec& design, int dpi) {

@@ -86,6 +86,7 @@ public:
     HFONT Get(const FontSpec& design, int dpi);
 
 private:
+    std::wstring designFace_;          // the face the language's stands in for
     std::wstring languageFace_;        // empty: the design's faces
     std::map<FontSpec, HFONT> fonts_;  // by their height at their DPI
 };
