@@ -25,18 +25,12 @@ def msgids(pot):
 
 
 def letters_of_the_face(root, face):
-    """The letters both files of a free face have (src/shared/faces.txt), where fontTools is at
-    hand: the page's cut of the face keeps every letter of the languages drawn in it."""
-    try:
-        from fontTools.ttLib import TTFont
-    except ImportError:
-        return None
-    kept = None
-    for path in face_files(os.path.join(root, "src", "shared", "faces.txt"))[face][1:]:
-        path, _, number = path.partition("#")
-        cmap = set(TTFont(path, fontNumber=int(number or 0)).getBestCmap())
-        kept = cmap if kept is None else kept & cmap
-    return kept
+    """The letters both files of a free face have (src/shared/faces.txt): the page's cut of the
+    face keeps every letter of the languages drawn in it."""
+    from fontTools.ttLib import TTFont
+    cmaps = [set(TTFont(path.partition("#")[0], fontNumber=int(path.partition("#")[2] or 0)).getBestCmap())
+             for path in face_files(os.path.join(root, "src", "shared", "faces.txt"))[face][1:]]
+    return set.intersection(*cmaps)
 
 
 # The pofilter tests that find real faults in this catalogue: places and variables, brackets,
@@ -99,18 +93,15 @@ DICTIONARY_FORMS = {"bn": {"\u09a1\u09bc": "\u09dc", "\u09a2\u09bc": "\u09dd", "
 
 
 def dictionary(folder, language, marks):
-    """The language's dictionary, copied into `folder` with its word characters widened to the
-    combining marks of its texts: hunspell would otherwise split a Hindi or Bengali word at each
-    vowel sign."""
-    name = DICTIONARIES[language]
-    if not marks:
-        return f"/usr/share/hunspell/{name}"
-    aff = open(f"/usr/share/hunspell/{name}.aff", encoding="utf-8", errors="surrogateescape").read()
-    marks = "".join(sorted(marks))
-    aff = re.sub(r"^WORDCHARS (\S+)", lambda m: m.group(0) + marks, aff, flags=re.M) if "\nWORDCHARS " in aff else aff + f"\nWORDCHARS {marks}\n"
-    open(os.path.join(folder, name + ".aff"), "w", encoding="utf-8", errors="surrogateescape").write(aff)
-    os.symlink(f"/usr/share/hunspell/{name}.dic", os.path.join(folder, name + ".dic"))
-    return os.path.join(folder, name)
+    """The language's dictionary, with the combining marks of its texts as word characters where
+    it has any: hunspell would otherwise split a Hindi or Bengali word at each vowel sign."""
+    name = f"/usr/share/hunspell/{DICTIONARIES[language]}"
+    if marks:
+        aff = open(name + ".aff", encoding="utf-8").read() + f"\nWORDCHARS {''.join(sorted(marks))}\n"
+        open(os.path.join(folder, "d.aff"), "w", encoding="utf-8").write(aff)
+        os.symlink(name + ".dic", os.path.join(folder, "d.dic"))
+        name = os.path.join(folder, "d")
+    return name
 
 
 def misspelt(root, language, texts):
@@ -151,7 +142,7 @@ def main(root):
                      for english in sorted(wanted) if not translated.get(english) or places(translated[english]) != places(english)]
         face = drawn.get(language, (None, "none"))[1]
         letters = letters_of_the_face(root, face) if language in drawn else set()
-        missing = sorted({c for text in translated.values() for c in text if c != "\n" and ord(c) not in letters}) if letters is not None else []
+        missing = sorted({c for text in translated.values() for c in text if c != "\n" and ord(c) not in letters})
         problems += [f"{language}: letters {face} lacks: {missing}"] if missing else []
         if language.startswith("fr"):  # «gagne !» may not start a line with «!»
             problems += [f"{language}: an ordinary space before punctuation, where a no-break space belongs: {text!r}"

@@ -609,38 +609,19 @@ def broken_files(page, site, pictures):
         restart_and_throw(page, model, name)
 
 
-# Every language's face, as its own stylesheet declares it, loaded into the page, with each
-# language's faces and the letters of its texts; gives what did not load.
-ALL_FACES = """const [own, languages] = arguments;
-return (async () => {
-await Promise.all(own.map(code => new Promise(done => {
-  const style = Object.assign(document.createElement('link'), {rel: 'stylesheet', href: `languages/${code}.css`, onload: done, onerror: done});
-  document.head.append(style);
-})));
-const probe = document.createElement('span');
-document.body.append(probe);
-const failed = [];
-for (const code of own) {
-  probe.lang = code.replace('_', '-');
-  const face = getComputedStyle(probe).getPropertyValue('--face').trim(), text = Object.values(languages[code]).join('');
-  for (const weight of ['400', '700']) {
-    const loaded = await document.fonts.load(`${weight} 15px ${face}`, text);
-    if (!loaded.length) failed.push(`${code} ${weight} ${face}`);
-  }
-}
-probe.remove();
-return failed;
-})();"""
-
 # Each control's text in each language as the page draws it in the control's font and the
-# language's face, held to its room: one line each (the log's first text a line at a time),
-# the name labels also as Ok writes them, the die's caption left of the die; a language in a
-# face of its own keeps a tenth of the room spare. Gives what does not fit.
+# language's face (every language's stylesheet loaded, and its face), held to its room: one
+# line each (the log's first text a line at a time), the name labels also as Ok writes them,
+# the die's caption left of the die; a language in a face of its own keeps a tenth of the room
+# spare. Gives what does not fit, or whose face did not load.
 FITS = """const [languages, position, own] = arguments, clipped = [], probe = document.createElement('span');
+return (async () => {
+await Promise.all(own.map(code => new Promise(done => document.head.append(
+  Object.assign(document.createElement('link'), {rel: 'stylesheet', href: `languages/${code}.css`, onload: done, onerror: done})))));
 const t = id => document.getElementById(id), dialogs = [t('TForm2'), t('TForm3')];
 dialogs.forEach(d => { d.hidden = false; });
 // The page shows its own language: each control's English is found back through it.
-const back = Object.fromEntries(Object.entries(languages[document.documentElement.lang] || {}).map(([k, v]) => [v, k]));
+const back = Object.fromEntries(Object.entries(languages[document.documentElement.lang.replace('-', '_')] || {}).map(([k, v]) => [v, k]));
 probe.style.cssText = 'position: absolute; visibility: hidden; white-space: pre';
 document.body.append(probe);
 for (const e of document.querySelectorAll('#TForm1 [id], .window.dialog .client > *, .window.dialog .caption span')) {
@@ -654,6 +635,8 @@ for (const e of document.querySelectorAll('#TForm1 [id], .window.dialog .client 
     probe.style.font = `${style.fontStyle} ${style.fontWeight} ${style.fontSize} var(--face)`;
     const fits = own.includes(code) ? room * 0.9 : room;
     if (own.includes(code) && texts[english] === english) continue;  // a name: its label is as wide as it is there
+    const face = getComputedStyle(probe).getPropertyValue('--face').trim();
+    if (!(await document.fonts.load(probe.style.font.replace('var(--face)', face), texts[english])).length) clipped.push(`${code}: no ${face}`);
     const extra = ['Label2', 'Label3'].includes(e.id) ? [texts[position].replace('{name}', texts['Player1']), texts['Freds position:']] : [];
     for (const line of [...texts[english].split('\\n'), ...extra]) {
       probe.textContent = line;
@@ -663,7 +646,8 @@ for (const e of document.querySelectorAll('#TForm1 [id], .window.dialog .client 
 }
 probe.remove();
 dialogs.forEach(d => { d.hidden = true; });
-return clipped;"""
+return clipped;
+})();"""
 
 
 def in_language(page, site, transcript, language, texts, drawn):
@@ -685,9 +669,7 @@ def in_language(page, site, transcript, language, texts, drawn):
                      if f.startswith(face.replace(" ", "") + "-")] if language in own else []))
     check(seen == [tag, mine["1 Player"], mine["Welcome to \nBrimblet.\nPlease choose the number \nof players:"],
                    mine["Player1"], mine["Board"], f'"{face}"', fetched], f"{page.name} in {language}: {seen}, not {fetched}")
-    failed = page.js_async(ALL_FACES, own, texts)
-    check(not failed, f"{page.name}: faces that did not load: {failed}")
-    clipped = page.js(FITS, texts, "{name}s position:", own)
+    clipped = page.js_async(FITS, texts, "{name}s position:", own)
     check(not clipped, f"{page.name}: texts cut off: {clipped}")
     typed = "\u0141ucja \u0915\u094d\u0937\u092e\u093e"  # Polish letters and a Hindi conjunct
     for name, lines in ((typed, [transcript[0][0].replace(mine["Player1"], typed)]), (None, None)):
