@@ -26,8 +26,11 @@ def msgids(pot):
 
 def letters_of_the_face(root, face):
     """The letters both files of a free face have (src/shared/faces.txt): the page's cut of the
-    face keeps every letter of the languages drawn in it."""
-    from fontTools.ttLib import TTFont
+    face keeps every letter of the languages drawn in it. None where fontTools is not at hand."""
+    try:
+        from fontTools.ttLib import TTFont
+    except ImportError:
+        return None
     cmaps = [set(TTFont(path.partition("#")[0], fontNumber=int(path.partition("#")[2] or 0)).getBestCmap())
              for path in face_files(os.path.join(root, "src", "shared", "faces.txt"))[face][1:]]
     return set.intersection(*cmaps)
@@ -142,7 +145,7 @@ def main(root):
                      for english in sorted(wanted) if not translated.get(english) or places(translated[english]) != places(english)]
         face = drawn.get(language, (None, "none"))[1]
         letters = letters_of_the_face(root, face) if language in drawn else set()
-        missing = sorted({c for text in translated.values() for c in text if c != "\n" and ord(c) not in letters})
+        missing = sorted({c for text in translated.values() for c in text if c != "\n" and ord(c) not in letters}) if letters is not None else []
         problems += [f"{language}: letters {face} lacks: {missing}"] if missing else []
         if language.startswith("fr"):  # «gagne !» may not start a line with «!»
             problems += [f"{language}: an ordinary space before punctuation, where a no-break space belongs: {text!r}"
