@@ -46,7 +46,7 @@ POFILTER_TESTS = ["pythonbraceformat", "variables", "brackets", "endpunc", "star
 # Debian's hunspell dictionary of each language (packages hunspell-de-de, hunspell-fr, ...).
 DICTIONARIES = {"de": "de_DE", "es": "es_ES", "fr": "fr_FR", "it": "it_IT", "nl": "nl_NL", "pl": "pl_PL",
                 "pt": "pt_PT", "pt_BR": "pt_BR", "ru": "ru_RU", "uk": "uk_UA", "el": "el_GR", "tr": "tr_TR",
-                "vi": "vi_VN", "id": "id_ID", "hi": "hi_IN", "bn": "bn_BD", "ko": "ko_KR"}
+                "vi": "vi_VN", "id": "id_ID", "hi": "hi_IN", "bn": "bn_BD", "ko": "ko_KR", "ar": "ar", "he": "he_IL"}
 
 
 def po_units(path):
