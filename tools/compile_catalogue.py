@@ -35,8 +35,24 @@ def read_po(path, check=True):
     return {k: v for k, v in catalogue.items() if k and isinstance(k, str)}
 
 
+# The scripts written right to left (ISO 15924), and Unicode's first-strong and pop isolates.
+RIGHT_TO_LEFT = {"Arab", "Hebr"}
+ISOLATE, POP = "\u2068", "\u2069"
+FACES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "shared", "faces.txt")
+
+
+def isolated(code, texts):
+    """A right-to-left language's texts with each place between isolates: a Latin name or a
+    number keeps its own order and its place in the sentence, its punctuation with it."""
+    if faces(FACES).get(code, ("Latn",))[0] not in RIGHT_TO_LEFT:
+        return texts
+    return {k: re.sub(r"\{\w+\}", lambda m: ISOLATE + m.group(0) + POP, v) for k, v in texts.items()}
+
+
 def languages(paths):
-    return [(os.path.splitext(os.path.basename(p))[0], read_po(p)) for p in sorted(paths)]
+    """[(code, {English: text})] of PO files, as the programs show them."""
+    codes = [(os.path.splitext(os.path.basename(p))[0], p) for p in sorted(paths)]
+    return [(code, isolated(code, read_po(p))) for code, p in codes]
 
 
 def program_texts(pot):

@@ -18,6 +18,7 @@
 #include "ErrorReport.h"
 #include "ErrorTexts.h"
 #include "LanguageFace.h"
+#include "Mirroring.h"
 #include "Main.h"
 #include "Placement.h"
 #include "player1.h"
@@ -122,6 +123,9 @@ BrimbletApplication::BrimbletApplication(int& argc, char** argv)
         installTranslator(&qtTranslator_);
     }
     setQuitOnLastWindowClosed(false);  // the main window's close ends the program, nothing else
+    if (texts_.RightToLeft()) {  // labels end at the right edge, and read from the right
+        setLayoutDirection(Qt::RightToLeft);
+    }
     SubstituteFonts();
     QAccessible::installFactory(&BrimbletAccessibleFactory);
     InitPictures();
@@ -140,13 +144,16 @@ template <typename Handler> void BrimbletApplication::Guarded(Handler&& handler)
 
 void BrimbletApplication::CreateForms(const brimblet::UtcClock* clock) {
     form1_ = std::make_unique<TForm1>(clock, texts_);  // drawn in the language's face from the start
+    MirrorForLanguage(*form1_, texts_);
     WatchWindow(*form1_);
     Guarded([this] { form1_->FormCreate(); });
     form2_ = std::make_unique<TForm2>(*form1_);
     DrawInLanguageFace(*form2_, texts_);
+    MirrorForLanguage(*form2_, texts_);
     WatchWindow(*form2_);
     form3_ = std::make_unique<TForm3>(*form1_);
     DrawInLanguageFace(*form3_, texts_);
+    MirrorForLanguage(*form3_, texts_);
     WatchWindow(*form3_);
     form1_->SetNameDialogs(form2_.get(), form3_.get());
 }

@@ -126,6 +126,11 @@ std::string Catalogue::Tag() const {
 
 bool Catalogue::InDesignFace() const { return std::strcmp(Faces().freeFace, kEnglishFaces.freeFace) == 0; }
 
+bool Catalogue::RightToLeft() const {
+    const std::string_view script = Faces().script;
+    return script == "Arab" || script == "Hebr";
+}
+
 bool Catalogue::WrapsBetweenCharacters() const {
     const std::string_view script = Faces().script;
     return script == "Hans" || script == "Hant" || script == "Jpan";

@@ -68,6 +68,8 @@ public:
     bool InDesignFace() const;
     // Chinese and Japanese, written with no spaces, wrap between any two characters.
     bool WrapsBetweenCharacters() const;
+    // Arabic, Persian, Urdu and Hebrew read from the right: their windows are mirrored.
+    bool RightToLeft() const;
 
     // The text that stands for `english` in this language; `english` itself when it has none.
     const char* Text(const char* english) const;

@@ -20,7 +20,9 @@ def read_record(path):
     return windows
 
 
-def differences(record, shown):
+def differences(record, shown, mirrored=False):
+    """Mirrored, for a language read from the right, each control's right edge stands where the
+    record puts its left one, counted from the window's right: left becomes width - left - width."""
     found = []
     for window, (client, controls) in record.items():
         if window not in shown:
@@ -34,6 +36,8 @@ def differences(record, shown):
                 found.append(f"{window}.{name}: missing")
                 continue
             left, top, width, height, text = got[name]
+            if mirrored:
+                left = got_client[0] - left - width
             want_width = text if place[2] == "text" else place[2]
             tolerance = TEXT_TOLERANCE if place[2] == "text" else 0.5
             if [round(left), round(top), round(height)] != [place[0], place[1], place[3]] or \
@@ -63,12 +67,12 @@ def from_probe(listing):
 
 
 def main():
-    """layout_record.py RECORD           a build's listing (JSON) on standard input
-       layout_record.py RECORD --probe   the Windows probe's listing on standard input"""
+    """layout_record.py RECORD [--mirrored]           a build's listing (JSON) on standard input
+       layout_record.py RECORD --probe [--mirrored]   the Windows probe's listing on standard input"""
     record = read_record(sys.argv[1])
     text = sys.stdin.read()
-    shown = from_probe(text) if sys.argv[2:3] == ["--probe"] else from_listing(json.loads(text))
-    found = differences(record, shown)
+    shown = from_probe(text) if "--probe" in sys.argv[2:] else from_listing(json.loads(text))
+    found = differences(record, shown, mirrored="--mirrored" in sys.argv[2:])
     print("\n".join(found) if found else "every control where the record puts it")
     sys.exit(1 if found else 0)
 

@@ -6,7 +6,7 @@ import re
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
-from compile_catalogue import read_po  # noqa: E402
+from compile_catalogue import languages  # noqa: E402
 
 MESSAGES = ["{name} scored a : {value}", "{name}, i am sorry - your throw was too high!", "{name} wins!! Congratulations!",
             "{name} goes up the ladder......", "{name} goes down the string :-("]
@@ -23,6 +23,6 @@ def line_in(texts, line):
 
 
 english, po, out = sys.argv[1:4]
-texts = read_po(po)
+texts = languages([po])[0][1]  # as the programs show them
 lines = [line if line.startswith("#") else line_in(texts, line) for line in open(english, encoding="utf-8").read().splitlines()]
 open(out, "w", encoding="utf-8").write("\n".join(lines) + "\n")

@@ -145,8 +145,11 @@ private slots:
                            QJsonArray{QJsonArray{window->width(), window->height()}, controls});
         }
         QProcess check;
-        check.start(QStringLiteral("python3"), {QStringLiteral(BRIMBLET_LAYOUT_CHECK),
-                                                QStringLiteral(BRIMBLET_LAYOUT_RECORD)});
+        QStringList arguments{QStringLiteral(BRIMBLET_LAYOUT_CHECK), QStringLiteral(BRIMBLET_LAYOUT_RECORD)};
+        if (QApplication::layoutDirection() == Qt::RightToLeft) {  // in a language read from the right
+            arguments << QStringLiteral("--mirrored");
+        }
+        check.start(QStringLiteral("python3"), arguments);
         check.write(QJsonDocument(windows).toJson());
         check.closeWriteChannel();
         QVERIFY(check.waitForFinished(30000));
