@@ -145,7 +145,8 @@ def main(root):
                      for english in sorted(wanted) if not translated.get(english) or places(translated[english]) != places(english)]
         face = drawn.get(language, (None, "none"))[1]
         letters = letters_of_the_face(root, face) if language in drawn else set()
-        missing = sorted({c for text in translated.values() for c in text if c != "\n" and ord(c) not in letters}) if letters is not None else []
+        missing = sorted({c for text in translated.values() for c in text
+                          if c != "\n" and unicodedata.category(c) != "Cf" and ord(c) not in letters}) if letters is not None else []
         problems += [f"{language}: letters {face} lacks: {missing}"] if missing else []
         if language.startswith("fr"):  # «gagne !» may not start a line with «!»
             problems += [f"{language}: an ordinary space before punctuation, where a no-break space belongs: {text!r}"
