@@ -9,13 +9,13 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
 # The faces the game draws each language in (src/shared/faces.txt names their packages).
-font_packages=(fonts-comic-neue fonts-comfortaa fonts-noto-cjk fonts-sil-annapurna fonts-beng-extra)
+font_packages=(fonts-comic-neue fonts-comfortaa fonts-noto-cjk fonts-sil-annapurna fonts-beng-extra
+    fonts-sil-harmattan fonts-dejavu-core)
 packages=(
     "${font_packages[@]}"
     build-essential cmake ninja-build pkg-config gettext
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev clang libclang-rt-14-dev python3
-    fonts-dejavu-core
     xvfb xauth xdotool x11-utils x11-apps openbox wmctrl strace desktop-file-utils appstream
     # What every desktop has: a session bus that programs can launch, and the accessibility
     # bus. The tests give each program a bus of its own, so they pass with these or without.
@@ -29,7 +29,8 @@ packages=(
     # dictionary.
     translate-toolkit hunspell hunspell-de-de hunspell-es hunspell-fr hunspell-it hunspell-nl
     hunspell-pl hunspell-pt-pt hunspell-pt-br hunspell-ru hunspell-uk hunspell-el hunspell-tr
-    hunspell-vi hunspell-id hunspell-hi hunspell-bn hunspell-ko python3-fonttools
+    hunspell-vi hunspell-id hunspell-hi hunspell-bn hunspell-ko hunspell-ar hunspell-he
+    python3-fonttools
 )
 
 # With --windows: what the Windows program needs too. It is cross-built with mingw-w64 (posix
