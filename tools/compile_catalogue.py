@@ -35,18 +35,23 @@ def read_po(path, check=True):
     return {k: v for k, v in catalogue.items() if k and isinstance(k, str)}
 
 
-# The scripts written right to left (ISO 15924), and Unicode's first-strong and pop isolates.
+# The scripts written right to left (ISO 15924), and Unicode's right-to-left, first-strong and
+# pop isolates.
 RIGHT_TO_LEFT = {"Arab", "Hebr"}
-ISOLATE, POP = "\u2068", "\u2069"
+RIGHT_TO_LEFT_ISOLATE, ISOLATE, POP = "\u2067", "\u2068", "\u2069"
 FACES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "shared", "faces.txt")
 
 
 def isolated(code, texts):
     """A right-to-left language's texts with each place between isolates: a Latin name or a
-    number keeps its own order and its place in the sentence, its punctuation with it."""
+    number keeps its own order and its place in the sentence, its punctuation with it. Each
+    line is a right-to-left isolate itself, so that it reads from the right wherever it is
+    drawn, also by a control that sets every paragraph left to right (Wine's)."""
     if faces(FACES).get(code, ("Latn",))[0] not in RIGHT_TO_LEFT:
         return texts
-    return {k: re.sub(r"\{\w+\}", lambda m: ISOLATE + m.group(0) + POP, v) for k, v in texts.items()}
+    places = {k: re.sub(r"\{\w+\}", lambda m: ISOLATE + m.group(0) + POP, v) for k, v in texts.items()}
+    return {k: "\n".join(RIGHT_TO_LEFT_ISOLATE + line + POP if line.strip() else line for line in v.split("\n"))
+            for k, v in places.items()}
 
 
 def languages(paths):
@@ -142,6 +147,7 @@ def loader(source, out, faces_path, paths):
     own = [code for code in codes if drawn[code][1] != drawn["en"][1]]
     script = open(source, encoding="utf-8").read().replace("@LANGUAGES@", json.dumps(codes))
     script = script.replace("@OWN_FACES@", json.dumps(own))
+    script = script.replace("@RIGHT_TO_LEFT@", json.dumps([c for c in codes if drawn[c][0] in RIGHT_TO_LEFT]))
     # All in ASCII, as escapes, so that the script reads the same whatever the page's encoding.
     write_if_changed(out, "".join(c if ord(c) < 0x80 else f"\\u{ord(c):04x}" for c in script))
 

@@ -1,3 +1,7 @@
+#include <QAccessible>
+#include <QLineEdit>
+#include <QTextLayout>
+
 #include "Catalogue.h"
 #include "Transcript.h"
 #include "LanguageFace.h"
@@ -69,6 +73,43 @@ private slots:
         QCOMPARE(g.form3().windowTitle(), QString::fromUtf8(texts.Text("Two Player Game")));
         g.button("Restart")->click();
         QCOMPARE(g.log(), QStringList{QString::fromUtf8(texts.Text("Press one of the buttons for different players."))});
+        if (texts.RightToLeft()) {
+            aLatinNameKeepsItsOrder(g);
+        }
+    }
+
+private:
+    // In a language read from the right a Latin name with a number keeps its order in the label
+    // and the log: as a screen reader reads it, and as Qt lays its letters out, each to the
+    // right of the one before.
+    static void aLatinNameKeepsItsOrder(StartedGame& g) {
+        const QString name = QStringLiteral("Ann-Mari 2");
+        g.button("Player1")->click();
+        QLineEdit* edit = g.form2().findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        edit->selectAll();
+        QTest::keyClicks(edit, name);
+        QTest::keyClick(edit, Qt::Key_Return);
+        g.clickDie();
+        QLabel* label = g.label("Label2");
+        const QString logText = g.log().join(QLatin1Char('\n'));
+        for (const QString& shown : {label->text(), logText}) {
+            QVERIFY2(shown.contains(name), qPrintable(shown));
+            QTextLayout layout(shown, label->font());
+            QTextOption option;
+            option.setTextDirection(Qt::RightToLeft);
+            layout.setTextOption(option);
+            layout.beginLayout();
+            while (layout.createLine().isValid()) {
+            }
+            layout.endLayout();
+            const int at = int(shown.indexOf(name));  // the cursor between two of its letters:
+            for (int i = 2; i < name.size(); ++i) {   // at its ends it may stand on the other side
+                const QTextLine line = layout.lineForTextPosition(at + i);
+                QVERIFY2(line.cursorToX(at + i) > line.cursorToX(at + i - 1), qPrintable(shown));
+            }
+        }
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(label);
+        QVERIFY(read != nullptr && read->text(QAccessible::Name).contains(name));
     }
 };
 
