@@ -55,7 +55,7 @@ start_display 1024x768
 # The languages the tests run the game in: Wine takes the user's language from LANG only where
 # the locale is compiled, so they are compiled here, into the build folder (LOCPATH).
 mkdir -p "$build/locales"
-for locale in de_DE pl_PL zh_CN hi_IN fr_CA zh_TW zh_SG pt_BR pt_PT sw_KE; do
+for locale in de_DE pl_PL zh_CN hi_IN fr_CA zh_TW zh_SG pt_BR pt_PT sw_KE ar_EG he_IL; do
     [ -d "$build/locales/$locale.UTF-8" ] || localedef -i "$locale" -f UTF-8 "$build/locales/$locale.UTF-8" 2>/dev/null ||
         [ -d "$build/locales/$locale.UTF-8" ]
 done

@@ -45,7 +45,7 @@ void ReportError(const std::string& text) {
         reportSink(message);
     } else {
         MessageBoxW(reportOwner ? reportOwner() : nullptr, Widen(message).c_str(), L"Brimblet",
-                    MB_OK | MB_ICONERROR);
+                    MB_OK | MB_ICONERROR | (reportLanguage->RightToLeft() ? MB_RTLREADING | MB_RIGHT : 0));
     }
     for (HWND window : disabled) {
         if (IsWindow(window)) {

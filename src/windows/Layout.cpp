@@ -192,11 +192,19 @@ void CreateControls(HWND parent, const FormSpec& form, const brimblet::Catalogue
         const std::wstring text = Widen(WithWindowsLineBreaks(texts.Text(c.text)));
         HFONT font = FontOf(c, form, fonts, dpi);
         const RECT at = PlaceOf(c, dpi, font, text);
-        HWND control =
-            CreateWindowExW(kind.exStyle, kind.windowClass, edit ? L"" : text.c_str(), style,
-                            at.left, at.top, at.right - at.left, at.bottom - at.top, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance,
-                            c.kind == ControlKind::Picture ? &picture : nullptr);
+        // In a language read from the right an edit box keeps its place in the mirrored window
+        // but is not mirrored itself: it reads from the right and is aligned right by its own
+        // styles, which Wine's edit control draws in order, as it does not a mirrored one.
+        const bool rightToLeftEdit = edit && texts.RightToLeft();
+        HWND control = CreateWindowExW(kind.exStyle | (rightToLeftEdit ? DWORD(WS_EX_RTLREADING) : DWORD(0)),
+                                       kind.windowClass, edit ? L"" : text.c_str(),
+                                       style | (rightToLeftEdit ? DWORD(ES_RIGHT) : DWORD(0)), at.left, at.top,
+                                       at.right - at.left, at.bottom - at.top, parent,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance,
+                                       c.kind == ControlKind::Picture ? &picture : nullptr);
+        if (rightToLeftEdit) {
+            SetWindowLongPtrW(control, GWL_EXSTYLE, GetWindowLongPtrW(control, GWL_EXSTYLE) & ~WS_EX_LAYOUTRTL);
+        }
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (edit && !text.empty()) {
             SetWindowTextW(control, text.c_str());
@@ -252,6 +260,10 @@ void ChangeDpi(HWND window, const FormSpec& form, FontCache& fonts, int& dpi, WP
     SetWindowPos(window, nullptr, suggested->left, suggested->top,
                  suggested->right - suggested->left, suggested->bottom - suggested->top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+DWORD FormExStyle(const FormSpec& form, const brimblet::Catalogue& texts) {
+    return form.exStyle | (texts.RightToLeft() ? DWORD(WS_EX_LAYOUTRTL) : DWORD(0));
 }
 
 int TextWidth(HFONT font, const std::wstring& text) {

@@ -91,6 +91,12 @@ private:
     std::map<FontSpec, HFONT> fonts_;  // by their height at their DPI
 };
 
+// A window's extended style in a language: read from the right, it is the mirror image of its
+// design (WS_EX_LAYOUTRTL), each control's left edge where the design has its right, counted
+// from the window's right edge, and its caption's buttons on the left. Windows mirrors what the
+// controls draw as well; the picture boxes draw theirs unmirrored.
+DWORD FormExStyle(const FormSpec& form, const brimblet::Catalogue& texts);
+
 // The outer size of a window whose client area is the form's, at a DPI.
 SIZE OuterSize(const FormSpec& form, int dpi = 96);
 

@@ -31,7 +31,7 @@ TForm1::~TForm1() {
 
 void TForm1::Create() {
     const SIZE outer = OuterSize(kForm, WindowDpi(nullptr));  // the system's; see WM_CREATE
-    CreateWindowExW(kForm.exStyle, kForm.windowClass, Widen(texts_.Text(kForm.caption)).c_str(), kForm.style,
+    CreateWindowExW(FormExStyle(kForm, texts_), kForm.windowClass, Widen(texts_.Text(kForm.caption)).c_str(), kForm.style,
                     CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr,
                     GetModuleHandleW(nullptr), this);
     Guarded([this] { FormCreate(); });

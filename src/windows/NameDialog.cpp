@@ -59,7 +59,7 @@ HWND NameDialog::Handle() {
             RegisterFormClass(instance, form_.windowClass, &FormProcedure<NameDialog>);
         }
         const SIZE outer = OuterSize(form_, WindowDpi(nullptr));  // the system's; see WM_CREATE
-        CreateWindowExW(form_.exStyle, form_.windowClass, Widen(mainForm_.Texts().Text(form_.caption)).c_str(),
+        CreateWindowExW(FormExStyle(form_, mainForm_.Texts()), form_.windowClass, Widen(mainForm_.Texts().Text(form_.caption)).c_str(),
                         form_.style,
                         CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, mainForm_.Handle(),
                         nullptr, instance, this);

@@ -125,9 +125,15 @@ void PictureBox::Paint() {
     HDC dc = BeginPaint(window_, &ps);
     RECT client{};
     GetClientRect(window_, &client);
-    const POINT origin = Origin();
+    POINT origin = Origin();
     const int shownWidth = Shown(width_);
     const int shownHeight = Shown(height_);
+    // In a window read from the right the picture keeps its mirrored place in the box, from
+    // the box's right edge, but is drawn as it is: never mirrored.
+    if (GetLayout(dc) & LAYOUT_RTL) {
+        SetLayout(dc, 0);
+        origin.x = client.right - origin.x - shownWidth;
+    }
     // Around the picture, the form shows through.
     HBRUSH form = CreateSolidBrush(background_);
     ExcludeClipRect(dc, origin.x, origin.y, origin.x + shownWidth, origin.y + shownHeight);

@@ -103,12 +103,19 @@ const ControlSpec* DesignOf(const FormSpec& form, int id) {
     return nullptr;
 }
 
-// A control's place in its window's client area, as the running program has it; with its
-// design name and the width of its text in its design font at the display's DPI.
+// The faces the program draws in: its design's, or its language's (`probe layout CODE`).
+FontCache faces;
+
+// A control's place in its window's client area as the screen shows it, counted from the
+// area's left edge in a mirrored window too, as the running program has it; with its design
+// name and the width of its text in its font at the display's DPI.
 BOOL CALLBACK PrintControlPlace(HWND control, LPARAM formSpec) {
     RECT r{};
     GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    RECT client{};
+    GetClientRect(GetParent(control), &client);
+    MapWindowPoints(GetParent(control), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    OffsetRect(&r, -client.left, -client.top);
     const auto* form = reinterpret_cast<const FormSpec*>(formSpec);
     const ControlSpec* design = form ? DesignOf(*form, GetDlgCtrlID(control)) : nullptr;
     wchar_t text[2048] = {};
@@ -122,7 +129,7 @@ BOOL CALLBACK PrintControlPlace(HWND control, LPARAM formSpec) {
         HFONT made = CreateFontW(-MulDiv(font.height, GetDeviceCaps(dc, LOGPIXELSY), 96), 0, 0, 0,
                                  font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                 DEFAULT_PITCH | FF_DONTCARE, font.face);
+                                 DEFAULT_PITCH | FF_DONTCARE, faces.FaceOf(font));
         HGDIOBJ previous = SelectObject(dc, made);
         GetTextExtentPoint32W(dc, text, lstrlenW(text), &extent);
         SelectObject(dc, previous);
@@ -232,7 +239,8 @@ int main(int argc, char** argv) {
         CoUninitialize();
         return result;
     }
-    if (argc == 2 && std::string(argv[1]) == "layout") {
+    if ((argc == 2 || argc == 3) && std::string(argv[1]) == "layout") {
+        faces.UseLanguage(argc == 3 ? brimblet::Catalogue::Preferred({argv[2]}) : brimblet::Catalogue::English());
         HDC screen = GetDC(nullptr);
         std::printf("dpi %d\n", GetDeviceCaps(screen, LOGPIXELSX));
         ReleaseDC(nullptr, screen);
