@@ -30,7 +30,7 @@ from referee import JUMPS, read_bmp, square_at  # noqa: E402
 sys.path.insert(0, os.path.join(HERE, "..", "support"))
 from layout_record import differences, from_listing, read_record  # noqa: E402
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
-from compile_catalogue import faces, read_po  # noqa: E402
+from compile_catalogue import RIGHT_TO_LEFT, faces, languages  # noqa: E402
 
 # The page's clock as the desktop builds' tests script theirs: each reading takes the next of the
 # times pushed (ms after midnight UTC), and the last is read again until another is pushed.
@@ -275,9 +275,9 @@ def accessibility_tree(page):  # as a screen reader gets it: role, name, descrip
             for n in page.cdp("Accessibility.getFullAXTree")["nodes"] if not n.get("ignored")]
 
 
-def check_layout(page):
-    """The three windows' controls where the record of the design puts them."""
-    found = differences(read_record(os.path.join(HERE, "..", "data", "layout.txt")), from_listing(page.js(RECTS)))
+def check_layout(page, mirrored=False):
+    """The three windows' controls where the record of the design puts them, or its mirror image."""
+    found = differences(read_record(os.path.join(HERE, "..", "data", "layout.txt")), from_listing(page.js(RECTS)), mirrored)
     check(not found, "the windows differ from the layout record:\n  " + "\n  ".join(found))
 
 
@@ -614,12 +614,13 @@ def broken_files(page, site, pictures):
 # line each (the log's first text a line at a time), the name labels also as Ok writes them,
 # the die's caption left of the die; a language in a face of its own keeps a tenth of the room
 # spare. Gives what does not fit, or whose face did not load.
-FITS = """const [languages, position, own] = arguments, clipped = [], probe = document.createElement('span');
+FITS = """const [languages, position, own, design] = arguments, clipped = [], probe = document.createElement('span');
 return (async () => {
 await Promise.all(own.map(code => new Promise(done => document.head.append(
   Object.assign(document.createElement('link'), {rel: 'stylesheet', href: `languages/${code}.css`, onload: done, onerror: done})))));
-const t = id => document.getElementById(id), dialogs = [t('TForm2'), t('TForm3')];
+const t = id => document.getElementById(id), dialogs = [t('TForm2'), t('TForm3')], direction = document.documentElement.dir;
 dialogs.forEach(d => { d.hidden = false; });
+document.documentElement.dir = 'ltr';  // a control's room measured from its left, in either direction
 // The page shows its own language: each control's English is found back through it.
 const back = Object.fromEntries(Object.entries(languages[document.documentElement.lang.replace('-', '_')] || {}).map(([k, v]) => [v, k]));
 probe.style.cssText = 'position: absolute; visibility: hidden; white-space: pre';
@@ -632,9 +633,12 @@ for (const e of document.querySelectorAll('#TForm1 [id], .window.dialog .client 
   for (const [code, texts] of Object.entries(languages)) {
     if (!english.trim() || !(english in texts)) continue;
     probe.lang = code.replace('_', '-');
+    // A language of the design's face is measured in it, not in the page's language's.
+    if (own.includes(code)) probe.style.removeProperty('--face'); else probe.style.setProperty('--face', design);
     probe.style.font = `${style.fontStyle} ${style.fontWeight} ${style.fontSize} var(--face)`;
     const fits = own.includes(code) ? room * 0.9 : room;
-    if (own.includes(code) && texts[english] === english) continue;  // a name: its label is as wide as it is there
+    // A name, in Latin letters in every language: its label is as wide as it is on this page.
+    if ((own.includes(code) || e.id === 'Label1') && texts[english].replace(/[\u2066-\u2069]/g, '') === english) continue;
     const face = getComputedStyle(probe).getPropertyValue('--face').trim();
     if (!(await document.fonts.load(probe.style.font.replace('var(--face)', face), texts[english])).length) clipped.push(`${code}: no ${face}`);
     const extra = ['Label2', 'Label3'].includes(e.id) ? [texts[position].replace('{name}', texts['Player1']), texts['Freds position:']] : [];
@@ -646,6 +650,7 @@ for (const e of document.querySelectorAll('#TForm1 [id], .window.dialog .client 
 }
 probe.remove();
 dialogs.forEach(d => { d.hidden = true; });
+document.documentElement.dir = direction;
 return clipped;
 })();"""
 
@@ -654,24 +659,41 @@ def in_language(page, site, transcript, language, texts, drawn):
     """The browser set to the language: the page speaks it (its lang too), in its face, having
     fetched no other language's texts or face; every language's texts fit, in its face; a name in
     Europe's letters and Hindi's shows as typed; the transcript plays; and navigator.languages
-    chooses (fr-CA, zh-TW, zh-SG, pt-BR, pt-PT, and Swahili, which the game lacks)."""
+    chooses (fr-CA, zh-TW, zh-SG, pt-BR, pt-PT, and Swahili, which the game lacks). A language
+    read from the right mirrors the windows (held to the record mirrored, and the phone's column
+    within the screen) and shows a Latin name in its order, as the page lays its letters out."""
     url, mine, tag = site.copy("site"), texts[language], language.replace("_", "-")
     own = [code for code in texts if drawn[code][1] != drawn["en"][1]]  # the languages of a face of their own
-    face = drawn[language][1]
+    face, direction = drawn[language][1], "rtl" if drawn[language][0] in RIGHT_TO_LEFT else "ltr"
     page.resize(900, 760)
     page.open(url)
     page.js_async("return document.fonts.ready.then(() => true);")
-    seen = page.js("const t = id => document.getElementById(id); return [document.documentElement.lang, t('Player1').textContent,"
+    seen = page.js("const t = id => document.getElementById(id); return [document.documentElement.lang, document.documentElement.dir,"
+                   " t('Player1').textContent,"
                    " t('Memo1').textContent, t('TForm2-Edit1').value, t('Image1').getAttribute('aria-label'),"
-                   " getComputedStyle(t('Player1')).fontFamily, performance.getEntriesByType('resource').map(e => e.name)"
+                   " getComputedStyle(t('Player1')).fontFamily.replace(/\"/g, ''), performance.getEntriesByType('resource').map(e => e.name)"
                    " .filter(n => n.includes('/languages/')).map(n => n.split('/languages/')[1]).sort()]")
     fetched = sorted([f"{language}.js"] + ([f"{language}.css"] + [f for f in os.listdir(os.path.join(site.root, "site", "languages"))
                      if f.startswith(face.replace(" ", "") + "-")] if language in own else []))
-    check(seen == [tag, mine["1 Player"], mine["Welcome to \nBrimblet.\nPlease choose the number \nof players:"],
-                   mine["Player1"], mine["Board"], f'"{face}"', fetched], f"{page.name} in {language}: {seen}, not {fetched}")
-    clipped = page.js_async(FITS, texts, "{name}s position:", own)
+    check(seen == [tag, direction, mine["1 Player"], mine["Welcome to \nBrimblet.\nPlease choose the number \nof players:"],
+                   mine["Player1"], mine["Board"], face, fetched], f"{page.name} in {language}: {seen}, not {fetched}")
+    clipped = page.js_async(FITS, texts, "{name}s position:", own, f'"{drawn["en"][1]}"')
     check(not clipped, f"{page.name}: texts cut off: {clipped}")
-    typed = "\u0141ucja \u0915\u094d\u0937\u092e\u093e"  # Polish letters and a Hindi conjunct
+    if direction == "rtl":
+        page.click("#Player2")
+        page.js("document.getElementById('Player1').click()")
+        page.wait("!t('TForm2').hidden && !t('TForm3').hidden")
+        if page.devtools:
+            page.resize(514, 316, 2)  # the design unscaled
+            check_layout(page, mirrored=True)
+        page.resize(360, 740)  # a phone's stacked column, mirrored: nothing off either edge
+        outside = page.js("return [...document.querySelectorAll('#TForm1 > *, .dialog:not([hidden])')].filter(e => e.offsetParent)"
+                          ".map(e => [e.id || e.className, e.getBoundingClientRect()]).filter(([, r]) => r.width &&"
+                          " (r.left < 0 || r.right > document.documentElement.clientWidth)).map(([n]) => n)")
+        check(not outside, f"{page.name}: off the phone's screen: {outside}")
+        page.resize(900, 760)
+    # Polish letters and a Hindi conjunct; in a language read from the right, Latin letters and a number
+    typed = "Ann-Mari 2" if direction == "rtl" else "\u0141ucja \u0915\u094d\u0937\u092e\u093e"
     for name, lines in ((typed, [transcript[0][0].replace(mine["Player1"], typed)]), (None, None)):
         page.open(url)
         model = Model()
@@ -686,6 +708,9 @@ def in_language(page, site, transcript, language, texts, drawn):
             model.click(page)
             page.click("#Image2")
             check(page.js(STATE)["log"][:len(want)] == want, f"{page.name} in {language}, click {n}: {page.js(STATE)['log']}, not {want}")
+        if name and direction == "rtl":  # each letter right of the one before it, as drawn
+            unordered = page.js(IN_ORDER, name)
+            check(not unordered, f"{page.name}: the name is not in its order in {unordered}")
     if page.devtools:  # with no network, the page still speaks the language it was visited in, in its face
         page.wait("navigator.serviceWorker.controller !== null", 20)
         site.server.mode = "down"
@@ -709,6 +734,20 @@ def in_language(page, site, transcript, language, texts, drawn):
     check(page.js(STATE)["error"] == want, f"{page.name} in {language}, no module: {page.js(STATE)['error']!r}, not {want!r}")
 
 
+IN_ORDER = """const name = arguments[0], unordered = [];
+for (const id of ['Label2', 'Memo1']) {
+  const walk = document.createTreeWalker(document.getElementById(id), NodeFilter.SHOW_TEXT);
+  for (let node = walk.nextNode(); node; node = walk.nextNode()) {
+    const at = node.data.indexOf(name);
+    if (at < 0) continue;
+    const xs = [...name].map((c, i) => { const r = document.createRange(); r.setStart(node, at + i); r.setEnd(node, at + i + 1);
+                                        return r.getBoundingClientRect().left; });
+    if (!xs.every((x, i) => i === 0 || x > xs[i - 1])) unordered.push(id);
+  }
+}
+return unordered;"""
+
+
 def main():
     engine, site_folder, transcript_file = sys.argv[1:4]
     transcript = [block.splitlines()[1:] for block in open(transcript_file, encoding="utf-8").read().split("# click ")[1:]]
@@ -719,7 +758,7 @@ def main():
     po = os.path.join(HERE, "..", "..", "po")
     for name in sys.argv[4:]:
         if os.path.exists(os.path.join(po, name + ".po")):
-            texts = {f[:-3]: read_po(os.path.join(po, f)) for f in os.listdir(po) if f.endswith(".po")}
+            texts = dict(languages([os.path.join(po, f) for f in os.listdir(po) if f.endswith(".po")]))
             made = os.path.join(os.path.dirname(os.path.abspath(site_folder)), "transcripts", f"one-player-game.{name}.log")
             own = [block.splitlines()[1:] for block in open(made, encoding="utf-8").read().split("# click ")[1:]]
             drawn = faces(os.path.join(HERE, "..", "..", "src", "shared", "faces.txt"))
