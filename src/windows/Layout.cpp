@@ -58,9 +58,38 @@ namespace {
 
 WNDPROC editProcedure = nullptr;
 
+// A log read from the right is drawn as the labels are, by DrawText, each line from the right
+// and its newest line in view: Wine's edit control lays such a line out word by word and turns
+// a Latin name in it around ("2Mari -Ann").
+void PaintFromTheRight(HWND window) {
+    InvalidateRect(window, nullptr, FALSE);  // all of it, also after the control scrolled its pixels
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    RECT client{};
+    GetClientRect(window, &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+    const LRESULT margins = SendMessageW(window, EM_GETMARGINS, 0, 0);
+    RECT room{client.left + LOWORD(margins), client.top, client.right - HIWORD(margins), client.bottom};
+    const std::wstring text = Widen(WindowText(window));
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+    SetTextColor(dc, kTextColour);
+    SetBkMode(dc, TRANSPARENT);
+    const UINT format = DT_RIGHT | DT_RTLREADING | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL;
+    RECT needed = room;
+    DrawTextW(dc, text.c_str(), -1, &needed, format | DT_CALCRECT);
+    room.top -= std::max(0L, (needed.bottom - needed.top) - (room.bottom - room.top));
+    DrawTextW(dc, text.c_str(), -1, &room, format);
+    SelectObject(dc, previous);
+    EndPaint(window, &ps);
+}
+
 // The log box keeps no key the dialog manager wants: Tab moves on from it, and reaching it
 // by Tab selects nothing.
 LRESULT CALLBACK MemoProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT && (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_RTLREADING)) {
+        PaintFromTheRight(window);
+        return 0;
+    }
     const LRESULT result = CallWindowProcW(editProcedure, window, message, wParam, lParam);
     if (message == WM_GETDLGCODE) {
         return result & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_HASSETSEL);
@@ -194,7 +223,7 @@ void CreateControls(HWND parent, const FormSpec& form, const brimblet::Catalogue
         const RECT at = PlaceOf(c, dpi, font, text);
         // In a language read from the right an edit box keeps its place in the mirrored window
         // but is not mirrored itself: it reads from the right and is aligned right by its own
-        // styles, which Wine's edit control draws in order, as it does not a mirrored one.
+        // styles (Wine's mirrored edit control turns a typed Latin name around).
         const bool rightToLeftEdit = edit && texts.RightToLeft();
         HWND control = CreateWindowExW(kind.exStyle | (rightToLeftEdit ? DWORD(WS_EX_RTLREADING) : DWORD(0)),
                                        kind.windowClass, edit ? L"" : text.c_str(),

@@ -711,6 +711,8 @@ def in_language(page, site, transcript, language, texts, drawn):
         if name and direction == "rtl":  # each letter right of the one before it, as drawn
             unordered = page.js(IN_ORDER, name)
             check(not unordered, f"{page.name}: the name is not in its order in {unordered}")
+            check(not page.devtools or any(name in (n["name"] or "") for n in accessibility_tree(page)),
+                  f"{page.name}: a screen reader is not given the name")
     if page.devtools:  # with no network, the page still speaks the language it was visited in, in its face
         page.wait("navigator.serviceWorker.controller !== null", 20)
         site.server.mode = "down"

@@ -15,6 +15,7 @@
 
 #include <oleacc.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -22,6 +23,7 @@
 #include "MainLayout.h"
 #include "player1Layout.h"
 #include "player2Layout.h"
+#include "Text.h"
 
 namespace {
 
@@ -155,6 +157,46 @@ BOOL CALLBACK PrintWindowPlace(HWND window, LPARAM) {
     return TRUE;
 }
 
+// `probe draw CODE ID RRGGBB TEXT`: TEXT alone, as control ID of the main window draws it in
+// the language CODE (its font, black) on the colour RRGGBB, printed as the width, the height
+// and a row of hexadecimal colours a line; for the test to find in a picture of the window.
+int Draw(const char* code, int id, const char* background, const char* text) {
+    const ControlSpec* control = DesignOf(form1::kForm, id);
+    if (control == nullptr) {
+        return 1;
+    }
+    faces.UseLanguage(brimblet::Catalogue::Preferred({code}));
+    const std::wstring wide = Widen(text);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previousFont = SelectObject(dc, faces.Get(control->font ? *control->font : form1::kForm.font, 96));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previousBitmap = SelectObject(dc, bitmap);
+    const unsigned long colour = std::strtoul(background, nullptr, 16);
+    const COLORREF back = RGB(colour >> 16 & 0xff, colour >> 8 & 0xff, colour & 0xff);
+    SetBkColor(dc, back);
+    SetTextColor(dc, kTextColour);
+    const RECT all{0, 0, size.cx, size.cy};
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &all, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
+    GdiFlush();
+    std::printf("%ld %ld\n", size.cx, size.cy);
+    const auto* pixel = static_cast<const std::uint32_t*>(bits);
+    for (long y = 0; y < size.cy; ++y) {
+        for (long x = 0; x < size.cx; ++x) {
+            std::printf("%06x%c", pixel[y * size.cx + x] & 0xffffffu, x + 1 < size.cx ? ' ' : '\n');
+        }
+    }
+    SelectObject(dc, previousBitmap);
+    SelectObject(dc, previousFont);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return 0;
+}
+
 IAccessible* ClientObject(HWND control, HRESULT* result = nullptr) {
     IAccessible* object = nullptr;
     const HRESULT got = AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
@@ -238,6 +280,9 @@ int main(int argc, char** argv) {
                                      : (EnumWindows(PrintAccessibleWindow, 0), 0);
         CoUninitialize();
         return result;
+    }
+    if (argc == 6 && std::string(argv[1]) == "draw") {
+        return Draw(argv[2], std::atoi(argv[3]), argv[4], argv[5]);
     }
     if ((argc == 2 || argc == 3) && std::string(argv[1]) == "layout") {
         faces.UseLanguage(argc == 3 ? brimblet::Catalogue::Preferred({argv[2]}) : brimblet::Catalogue::English());

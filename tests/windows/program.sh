@@ -291,25 +291,18 @@ accessible)
     ;;
 right-to-left)
     # In Arabic each window is its design's mirror image, held to the layout record mirrored;
-    # a Latin name keeps its order in the labels and the log; and after a throw the board, its
-    # counters and the die show the very pixels of their pictures, unmirrored, in mirrored places.
-    # Each of the language's texts reads from the right, as a right-to-left isolate.
+    # a Latin name keeps its order in the label and the log, as a screen reader reads it and as
+    # drawn; and after a throw the board, its counters and the die show the very pixels of their
+    # pictures, unmirrored, in mirrored places. Each of the language's texts reads from the
+    # right, as a right-to-left isolate, its places isolates within it.
     export LANG=ar_EG.UTF-8 LC_NUMERIC=C LOCPATH=${wine_run%/*}/locales
     isolate() { printf '\u2067%s\u2069' "$1"; }
-    one=$(isolate "لعبة للاعب واحد") two=$(isolate "لعبة للاعبَين")
+    one=$(isolate "لعبة للاعب واحد") two=$(isolate "لعبة للاعبَين") name="Ann-Mari 2"
     mirrored() { echo $((514 - $1)) "$2"; }
     start_program
     wait_for_main_window
     main=$(main_window)
-    click_at "$main" $(mirrored 332 168)    # "1 Player"
-    wait_for_window "$one"
-    activate "$(windows_named "$one" | head -1)"
-    xdotool type --delay 30 "Ann-Mari 2"
-    xdotool key Return
-    sleep 0.5
-    [ "$(text_of TForm1 104)" = "$(isolate $'مربع \u2068Ann-Mari 2\u2069:')" ] ||
-        fail "Label2 reads '$(text_of TForm1 104)'"
-    click_at "$main" $(mirrored 332 168)
+    click_at "$main" $(mirrored 332 168)    # "1 Player", its window moved aside
     wait_for_window "$one"
     xdotool windowmove "$(windows_named "$one" | head -1)" 0 0
     click_at "$main" $(mirrored 400 168)    # "2 Players"
@@ -318,14 +311,29 @@ right-to-left)
         python3 "$here/../support/layout_record.py" "$here/../data/layout.txt" --probe --mirrored ||
         fail "the windows are not the mirror image of the layout record"
     for dialog in $(windows_named "$two") $(windows_named "$one"); do wmctrl -i -c "$dialog"; done
+    click_at "$main" $(mirrored 332 168)
+    wait_for_window "$one"
+    activate "$(windows_named "$one" | head -1)"
+    xdotool type --delay 30 "$name"
+    xdotool key Return
+    sleep 0.5
+    [ "$(text_of TForm1 104)" = "$(isolate $'مربع \u2068'"$name"$'\u2069:')" ] || fail "Label2 reads '$(text_of TForm1 104)'"
+    "$wine_run" "$probe_exe" accessible 2>/dev/null | tr -d '\r' | grep -q "accessible 104 role [0-9]* name \".*$name" ||
+        fail "a screen reader does not read the name in Label2"
     click_at "$main" $(mirrored 414 286)    # the die
     sleep 0.5
     listing=$(probe)
     text() { text_in TForm1 "$1" <<<"$listing"; }
-    face=$(text 112 | sed 's/\\n/\n/g' | grep "رمى" | tail -1 | grep -o '[1-6]' | tail -1) || fail "no throw: $(text 112)"
+    grep -qF "$name" <<<"$(text 112)" || fail "the log does not hold the name: $(text 112)"
+    face=$(text 112 | sed 's/\\n/\n/g' | grep Fred | head -1 | grep -o '[1-6]' | tail -1) || fail "no throw: $(text 112)"
     xwd -silent -id "$main" >"$work/thrown.xwd"
     python3 "$here/scaled_pictures.py" "$work/thrown.xwd" "$pictures" 1 "$(text 108)" "$(text 109)" "$face" mirrored ||
         fail "after a throw to squares $(text 108) and $(text 109), die $face: $(text 112)"
+    for shown in "104 ff0000 0 196 514 225 Label2" "112 ffffff 0 6 260 155 log"; do
+        read -r id colour region <<<"$shown"
+        "$wine_run" "$probe_exe" draw ar "$id" "$colour" "$name" 2>/dev/null | tr -d '\r' |
+            python3 "$here/shows_text.py" "$work/thrown.xwd" ${region% *} || fail "the ${region##* } does not show $name in order"
+    done
     close_main_window "$main"
     wait_for_exit
     ;;
