@@ -724,6 +724,7 @@ def in_language(page, site, transcript, language, texts, drawn):
                       " [...document.fonts].some(f => f.family.replace(/\"/g, '') === arguments[0] && f.status === 'loaded')]", face)
         check(got == [mine["Restart"], True], f"{page.name} offline in {language}: {got}")
         page.cdp("Network.emulateNetworkConditions", offline=False, latency=0, downloadThroughput=-1, uploadThroughput=-1)
+        page.cdp("Network.disable")
         site.server.mode = "up"
     for listed, want in (("fr-CA,en", "fr"), ("sw-KE", "en"), ("sw,pt-BR", "pt_BR"), ("pt-PT", "pt"), ("zh-TW", "zh_TW"),
                          ("zh-SG", "zh_CN")):
