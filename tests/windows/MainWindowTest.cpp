@@ -153,6 +153,11 @@ TEST(MainWindow, FocusStartsOnOnePlayerAndTheDialogManagerTakesTabAndSpace) {
         DispatchPendingMessages();
     };
     key(VK_SPACE);  // "1 Player": the one-player dialog comes up with its name box focused
+    // once the window manager has activated it, which under Wine may take a moment.
+    for (int i = 0; i < 100 && GetFocus() != g.form2.Control(form2::Edit1); ++i) {
+        Sleep(20);
+        DispatchPendingMessages();
+    }
     EXPECT_EQ(g.State().GameActive, 1);
     EXPECT_TRUE(IsWindowVisible(g.form2.Handle()));
     EXPECT_EQ(GetFocus(), g.form2.Control(form2::Edit1));
