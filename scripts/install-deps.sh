@@ -8,9 +8,8 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
-# The faces the game draws each language in (src/shared/faces.txt names their packages).
-font_packages=(fonts-comic-neue fonts-comfortaa fonts-noto-cjk fonts-sil-annapurna fonts-beng-extra
-    fonts-sil-harmattan fonts-dejavu-core)
+# The faces the game draws each language in: the packages of the faces table's "@" rows.
+mapfile -t font_packages < <(grep '^@' "$here/../src/shared/faces.txt" | cut -d'|' -f2 | tr -d ' ' | sort -u)
 packages=(
     "${font_packages[@]}"
     build-essential cmake ninja-build pkg-config gettext
