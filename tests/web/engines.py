@@ -118,8 +118,8 @@ class SeleniumEngine(Engine):
             " [...arguments].slice(0, -1))).then(done, e => done({error: String(e)}));", *args)
 
     def get(self, url):
-        # A navigation now and then never ends in Chromium just after its network was emulated
-        # offline and back: it is given up after 30 s and made once more.
+        # A navigation now and then never ends in Chromium after the page changed language (and so
+        # installed its worker anew): it is given up after 30 s and made once more.
         from selenium.common.exceptions import TimeoutException
         self.driver.set_page_load_timeout(30)
         try:

@@ -658,11 +658,10 @@ return clipped;
 def in_language(page, site, transcript, language, texts, drawn):
     """The browser set to the language: the page speaks it (its lang too), in its face, having
     fetched no other language's texts or face; every language's texts fit, in its face; a name in
-    Europe's letters and Hindi's shows as typed; the transcript plays; and, in a language of the
-    design's face, navigator.languages chooses (fr-CA, zh-TW, zh-SG, pt-BR, pt-PT, and Swahili,
-    which the game lacks). A language read from the right mirrors the windows (held to the record
-    mirrored, and the phone's column within the screen) and shows a Latin name in its order, as
-    the page lays its letters out."""
+    Europe's letters and Hindi's shows as typed; the transcript plays; and navigator.languages
+    chooses (fr-CA, zh-TW, zh-SG, pt-BR, pt-PT, sw: in the design's face's games). A language
+    read from the right mirrors the windows (held to the record mirrored, and the phone's column
+    within the screen) and shows a Latin name in its order, as the page lays its letters out."""
     url, mine, tag = site.copy("site"), texts[language], language.replace("_", "-")
     own = [code for code in texts if drawn[code][1] != drawn["en"][1]]  # the languages of a face of their own
     face, direction = drawn[language][1], "rtl" if drawn[language][0] in RIGHT_TO_LEFT else "ltr"
@@ -727,9 +726,7 @@ def in_language(page, site, transcript, language, texts, drawn):
         page.cdp("Network.emulateNetworkConditions", offline=False, latency=0, downloadThroughput=-1, uploadThroughput=-1)
         page.cdp("Network.disable")
         site.server.mode = "up"
-    # The choice, which owes nothing to the language visited, is played once in each engine:
-    # in its game in a language of the design's face. Each change of language installs the
-    # page's worker anew, and it is after such changes that Chromium's navigations have stalled.
+    # The choice owes nothing to the language visited: played once in each engine (see get()).
     for listed, want in () if language in own else (("fr-CA,en", "fr"), ("sw-KE", "en"), ("sw,pt-BR", "pt_BR"), ("pt-PT", "pt"),
                                                     ("zh-TW", "zh_TW"), ("zh-SG", "zh_CN")):
         page.open(url + "?languages=" + listed)
