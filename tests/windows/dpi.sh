@@ -57,12 +57,16 @@ for dpi in 96 120 144 192; do
         { cat "$work/inside.log" >&2; fail "the windows' own test failed"; }
     grep -q "display: $dpi dots per inch" "$work/inside.log" || fail "the program does not see $dpi"
 
-    (cd "$work/pictures" && exec "$wine_run" "$program" >/dev/null 2>&1) &
-    app_pid=$!
     size="$(scaled 514) $(scaled 316)"
-    for _ in $(seq 300); do
-        layout | grep -q "^window TForm1 \"Brimblet\" client $size\$" && break
-        sleep 0.1
+    for _ in 1 2; do  # a start that shows no window in time (Wine busy) is made again
+        (cd "$work/pictures" && exec "$wine_run" "$program" >/dev/null 2>&1) &
+        app_pid=$!
+        for _ in $(seq 300); do
+            layout | grep -q "^window TForm1 \"Brimblet\" client $size\$" && break 2
+            sleep 0.1
+        done
+        kill "$app_pid" 2>/dev/null || true
+        restart_server "$dpi"
     done
     listing=$(layout)
     grep -q "^dpi $dpi\$" <<<"$listing" || fail "the display is not at $dpi"
