@@ -14,6 +14,9 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.remote.remote_connection import RemoteConnection
+
+RemoteConnection.set_timeout(90)  # a driver that never answers fails the game, with where it was
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
@@ -99,6 +102,12 @@ class Engine:
 
     def key_t(self, held=False):  # held: Chromium alone can say so
         self.key("t")
+
+    def leave(self, url):  # as a link takes the player; the script's own call ends before the page goes
+        self.js(f"setTimeout(() => location.href = '{url}', 0)")
+
+    def back(self):
+        self.js("setTimeout(() => history.back(), 0)")
 
     def resize(self, width, height, ratio=1, mobile=False):  # the viewport in CSS pixels; Chromium alone takes the rest
         self.seen_cache = {}
@@ -205,6 +214,15 @@ class WebKit(SeleniumEngine):
 
     def prepare(self, folder):
         first_script(folder, "clock.js", self.clock)
+
+    # WebKitWebDriver, asked to run a script while a page comes back from the back-forward cache
+    # by the page's own doing, now and then never answers (once in about ten games): here the
+    # driver makes both moves itself, and waits for them.
+    def leave(self, url):
+        self.driver.get(url)
+
+    def back(self):
+        self.driver.back()
 
     def viewport(self, width, height, ratio, mobile):  # the window grown by what its frame takes
         self.driver.set_window_size(width, height)
