@@ -127,8 +127,9 @@ class SeleniumEngine(Engine):
             " [...arguments].slice(0, -1))).then(done, e => done({error: String(e)}));", *args)
 
     def get(self, url):
-        # A navigation now and then never ends in Chromium after the page changed language (and so
-        # installed its worker anew): it is given up after 30 s and made once more.
+        # Chromium drops a navigation begun while a new worker of the page's takes over (after a
+        # change of language) and never says the page loaded: it is given up after 30 s and made
+        # once more. The language games wait for the worker.
         from selenium.common.exceptions import TimeoutException
         self.driver.set_page_load_timeout(30)
         try:

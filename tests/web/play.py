@@ -732,6 +732,7 @@ def in_language(page, site, transcript, language, texts, drawn):
         page.open(url + "?languages=" + listed)
         got = page.js("return [document.documentElement.lang, document.getElementById('Restart').textContent]")
         check(got == [want.replace("_", "-"), texts.get(want, {}).get("Restart", "Restart")], f"{page.name}: languages {listed} give {got}")
+        page.wait(f"(navigator.serviceWorker.controller || {{}}).scriptURL === new URL('sw.js?language={want}', location).href", 20)
     # The loader's own reports, with their places, are in the language too.
     page.open(site.copy("no-module", lambda f: os.remove(f"{f}/brimblet.wasm")))
     want = mine["Cannot open file {file}. Check the connection to the internet, then reload the page."].replace("{file}", "brimblet.wasm")
