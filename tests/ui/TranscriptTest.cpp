@@ -93,16 +93,16 @@ private:
         g.form1().show();
         QVERIFY(QTest::qWaitForWindowExposed(&g.form1()));
         g.clickDie();
-        const QImage grabbed = g.form1().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage shown = g.form1().grab().toImage().convertToFormat(QImage::Format_RGB32);
         for (const char* picture : {"Image1", "Image2"}) {
             const PictureBox* box = g.picture(picture);
-            QCOMPARE(grabbed.copy(QRect(box->pos(), box->Surface().size())), box->Surface().convertToFormat(QImage::Format_RGB32));
+            QCOMPARE(shown.copy(QRect(box->pos(), box->Surface().size())), box->Surface().convertToFormat(QImage::Format_RGB32));
         }
         QLabel* label = g.label("Label2");
         const QString logText = g.log().join(QLatin1Char('\n'));
-        for (const QString& shown : {label->text(), logText}) {
-            QVERIFY2(shown.contains(name), qPrintable(shown));
-            QTextLayout layout(shown, label->font());
+        for (const QString& text : {label->text(), logText}) {
+            QVERIFY2(text.contains(name), qPrintable(text));
+            QTextLayout layout(text, label->font());
             QTextOption option;
             option.setTextDirection(Qt::RightToLeft);
             layout.setTextOption(option);
@@ -110,10 +110,10 @@ private:
             while (layout.createLine().isValid()) {
             }
             layout.endLayout();
-            const int at = int(shown.indexOf(name));  // the cursor between two of its letters:
+            const int at = int(text.indexOf(name));  // the cursor between two of its letters:
             for (int i = 2; i < name.size(); ++i) {   // at its ends it may stand on the other side
                 const QTextLine line = layout.lineForTextPosition(at + i);
-                QVERIFY2(line.cursorToX(at + i) > line.cursorToX(at + i - 1), qPrintable(shown));
+                QVERIFY2(line.cursorToX(at + i) > line.cursorToX(at + i - 1), qPrintable(text));
             }
         }
         QAccessibleInterface* read = QAccessible::queryAccessibleInterface(label);

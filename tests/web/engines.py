@@ -103,11 +103,8 @@ class Engine:
     def key_t(self, held=False):  # held: Chromium alone can say so
         self.key("t")
 
-    def leave(self, url):  # as a link takes the player; the script's own call ends before the page goes
-        self.js(f"setTimeout(() => location.href = '{url}', 0)")
-
-    def back(self):
-        self.js("setTimeout(() => history.back(), 0)")
+    def go(self, url=None):  # to url as a link goes, or Back; the script's own call ends before the page goes
+        self.js(f"setTimeout(() => {f'location.href = {url!r}' if url else 'history.back()'}, 0)")
 
     def resize(self, width, height, ratio=1, mobile=False):  # the viewport in CSS pixels; Chromium alone takes the rest
         self.seen_cache = {}
@@ -216,14 +213,8 @@ class WebKit(SeleniumEngine):
     def prepare(self, folder):
         first_script(folder, "clock.js", self.clock)
 
-    # WebKitWebDriver, asked to run a script while a page comes back from the back-forward cache
-    # by the page's own doing, now and then never answers (once in about ten games): here the
-    # driver makes both moves itself, and waits for them.
-    def leave(self, url):
-        self.driver.get(url)
-
-    def back(self):
-        self.driver.back()
+    def go(self, url=None):  # WebKitWebDriver now and then never answered a script run while the
+        self.driver.get(url) if url else self.driver.back()  # page went Back by its own doing
 
     def viewport(self, width, height, ratio, mobile):  # the window grown by what its frame takes
         self.driver.set_window_size(width, height)

@@ -499,8 +499,8 @@ def back_and_forth(page, url, model, seen, tap):
     seen = seen.replace("return [", "return [document.activeElement.name, document.activeElement.selectionStart, ", 1)
     before = page.js(seen)
     page.js("window.brimbletLeft = true")
-    for move, there in ((lambda: page.leave(url + "elsewhere.html"), "elsewhere.html"), (page.back, "")):
-        move()
+    for there in ("elsewhere.html", ""):
+        page.go(there and url + there)
         page.wait(f"location.href === '{url + there}' && document.readyState === 'complete'")
     page.wait("t('TForm1') && !t('TForm1').hidden")
     time.sleep(0.2)  # what the engine does after showing the page again
